@@ -1,0 +1,48 @@
+/*
+ * What the platform layer offers beyond the Win32 API: the part of a module loader that Windows
+ * does with images and resource sections. A module (the library, a driver, a test program) is
+ * named by an HINSTANCE and carries its resources, which are registered here when the module is
+ * loaded instead of being read from a resource section. Compiles as C and as C++.
+ */
+#ifndef QX_PLATFORM_QXPLATFORM_H
+#define QX_PLATFORM_QXPLATFORM_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* The instance of the loaded image (shared library or program) that contains `address`: the
+ * same handle for every address of one image, created at the first request. */
+WINBASEAPI HINSTANCE WINAPI PlatformModuleOfAddress(const void* address);
+
+/* A new module instance that belongs to no image, with empty resources, for a driver or a test
+ * that wants texts and templates of its own. Freed by PlatformDestroyModule. */
+WINBASEAPI HINSTANCE WINAPI PlatformCreateModule(void);
+
+/* Forgets a module created by PlatformCreateModule together with its resources. */
+WINBASEAPI BOOL WINAPI PlatformDestroyModule(HINSTANCE instance);
+
+/* Adds (or replaces) text `id` of the module's string table; `text` is zero-terminated UTF-16 of
+ * at most 4097 code units. Returns FALSE for an invalid instance. */
+WINBASEAPI BOOL WINAPI PlatformAddString(HINSTANCE instance, UINT id, LPCWSTR text);
+
+/* The version data of a module: its name, its version text and a description. */
+typedef struct PlatformVersionInfo {
+  LPCWSTR moduleName;
+  LPCWSTR versionText;
+  LPCWSTR description;
+} PlatformVersionInfo;
+
+/* Records the module's version data; the texts must stay valid as long as the module. */
+WINBASEAPI BOOL WINAPI PlatformSetVersionInfo(HINSTANCE instance, const PlatformVersionInfo* info);
+
+/* Copies the module's version data to `info`; FALSE when it has none. */
+WINBASEAPI BOOL WINAPI PlatformGetVersionInfo(HINSTANCE instance, PlatformVersionInfo* info);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* QX_PLATFORM_QXPLATFORM_H */

@@ -1,0 +1,226 @@
+// Files as the raw data functions rely on them: share modes between handles, positions, short
+// and failed writes, failed reads, deleting, and Win32's errors.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "common/platform_test.h"
+#include "sim/faults.h"
+
+namespace {
+
+using dsuptest::readHostFile;
+
+class Files : public dsuptest::PlatformTest {
+ protected:
+  HANDLE open(const std::string& name, DWORD access, DWORD share, DWORD disposition) {
+    return CreateFileW(temp.file16(name).c_str(), access, share, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  HANDLE record(const std::string& name) {  // how the library opens a file it records
+    return open(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
+  }
+  static DWORD write(HANDLE file, const std::string& bytes) {
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return written;
+  }
+  std::string contents(const std::string& name) {
+    std::vector<std::uint8_t> bytes = readHostFile(temp.file(name));
+    return std::string(bytes.begin(), bytes.end());
+  }
+};
+
+struct SecondOpen {
+  DWORD access;
+  DWORD share;
+  bool allowed;
+};
+
+class SharingWhileRecording : public Files, public ::testing::WithParamInterface<SecondOpen> {};
+
+TEST_P(SharingWhileRecording, SecondOpenFollowsTheShareModes) {
+  HANDLE recording = record("run.dat");
+  ASSERT_NE(recording, INVALID_HANDLE_VALUE);
+  HANDLE second = open("run.dat", GetParam().access, GetParam().share, OPEN_EXISTING);
+  if (GetParam().allowed) {
+    EXPECT_NE(second, INVALID_HANDLE_VALUE);
+    CloseHandle(second);
+  } else {
+    EXPECT_EQ(second, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  }
+  CloseHandle(recording);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SharingWhileRecording,
+    ::testing::Values(SecondOpen{GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, false},
+                      SecondOpen{GENERIC_READ, FILE_SHARE_READ, false},
+                      SecondOpen{GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+                      SecondOpen{GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, false}));
+
+TEST_F(Files, CreatingOverARecordingFailsAndKeepsItsBytes) {
+  HANDLE recording = record("run.dat");
+  write(recording, "header");
+  EXPECT_EQ(record("run.dat"), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  EXPECT_EQ(contents("run.dat"), "header");
+  CloseHandle(recording);
+}
+
+TEST_F(Files, CreateAlwaysReplacesAnExistingFile) {
+  dsuptest::writeHostFile(temp.file("old.dat"), {1, 2, 3, 4, 5});
+  HANDLE file = record("old.dat");
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  EXPECT_EQ(GetFileSize(file, nullptr), 0u);
+  CloseHandle(file);
+}
+
+TEST_F(Files, OpenErrorsNameWhatIsMissing) {
+  EXPECT_EQ(open("missing.dat", GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(open("nodir/x.dat", GENERIC_WRITE, 0, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  HANDLE first = open("new.dat", GENERIC_WRITE, 0, CREATE_NEW);
+  CloseHandle(first);
+  EXPECT_EQ(open("new.dat", GENERIC_WRITE, 0, CREATE_NEW), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
+}
+
+TEST_F(Files, PositionsFollowSetFilePointer) {
+  HANDLE file = record("pos.dat");
+  write(file, "0123456789");
+  EXPECT_EQ(SetFilePointer(file, -2, nullptr, FILE_END), 8u);
+  write(file, "AB!");
+  EXPECT_EQ(SetFilePointer(file, 0, nullptr, FILE_CURRENT), 11u);
+  EXPECT_EQ(SetFilePointer(file, -20, nullptr, FILE_CURRENT), INVALID_SET_FILE_POINTER);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NEGATIVE_SEEK));
+  EXPECT_EQ(SetFilePointer(file, 0, nullptr, FILE_CURRENT), 11u) << "a failed move keeps the position";
+  EXPECT_EQ(SetFilePointer(file, 14, nullptr, FILE_BEGIN), 14u);
+  write(file, "Z");  // beyond the end: the gap reads as zeros
+  EXPECT_EQ(contents("pos.dat"), std::string("01234567AB!\0\0\0Z", 15));
+
+  char buffer[4];
+  DWORD read = 99;
+  EXPECT_TRUE(ReadFile(file, buffer, 4, &read, nullptr));
+  EXPECT_EQ(read, 0u) << "reading at the end succeeds with nothing";
+  SetFilePointer(file, 4, nullptr, FILE_BEGIN);
+  EXPECT_TRUE(SetEndOfFile(file));
+  EXPECT_EQ(GetFileSize(file, nullptr), 4u);
+  CloseHandle(file);
+}
+
+TEST_F(Files, BackslashesSeparateDirectories) {
+  std::u16string path = temp.path16();
+  path.back() = u'\\';
+  path += u"win.dat";
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  EXPECT_TRUE(dsuptest::hostFileExists(temp.file("win.dat")));
+}
+
+TEST_F(Files, ShortWriteWritesOnlyTheGivenBytesAndSucceeds) {
+  HANDLE file = record("short.dat");
+  sim::shortenWrite(1, 3);
+  EXPECT_EQ(write(file, "0123456789"), 3u);
+  EXPECT_EQ(contents("short.dat"), "012");
+  EXPECT_EQ(write(file, "abc"), 3u) << "the fault fires once";
+  CloseHandle(file);
+}
+
+TEST_F(Files, FailedWriteAndReadChangeNothing) {
+  HANDLE file = record("fail.dat");
+  write(file, "abc");
+  sim::failOperation(sim::Operation::fileWrite);
+  DWORD written = 7;
+  EXPECT_FALSE(WriteFile(file, "xyz", 3, &written, nullptr));
+  EXPECT_EQ(written, 0u);
+  EXPECT_EQ(contents("fail.dat"), "abc");
+
+  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+  sim::failOperation(sim::Operation::fileRead);
+  char buffer[3];
+  DWORD read = 7;
+  EXPECT_FALSE(ReadFile(file, buffer, 3, &read, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_READ_FAULT));
+  EXPECT_EQ(read, 0u);
+  EXPECT_EQ(SetFilePointer(file, 0, nullptr, FILE_CURRENT), 0u);
+  CloseHandle(file);
+}
+
+TEST_F(Files, DeletingFollowsOpenHandles) {
+  HANDLE file = record("del.dat");
+  EXPECT_FALSE(DeleteFileW(temp.file16("del.dat").c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  CloseHandle(file);
+  EXPECT_TRUE(DeleteFileW(temp.file16("del.dat").c_str()));
+  EXPECT_FALSE(dsuptest::hostFileExists(temp.file("del.dat")));
+
+  EXPECT_FALSE(DeleteFileW(temp.file16("del.dat").c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_FALSE(DeleteFileW(temp.file16("nodir/del.dat").c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+}
+
+TEST_F(Files, HandleThatSharesDeletingKeepsWorkingAfterTheDelete) {
+  HANDLE file = open("shared.dat", GENERIC_READ | GENERIC_WRITE,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, CREATE_ALWAYS);
+  EXPECT_TRUE(DeleteFileW(temp.file16("shared.dat").c_str()));
+  EXPECT_EQ(write(file, "still"), 5u);
+  CloseHandle(file);
+}
+
+TEST_F(Files, InjectedOpenAndDeleteFailuresLeaveNoTrace) {
+  sim::failOperation(sim::Operation::fileOpen);
+  EXPECT_EQ(record("never.dat"), INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(dsuptest::hostFileExists(temp.file("never.dat")));
+
+  CloseHandle(record("kept.dat"));
+  sim::failOperation(sim::Operation::fileDelete);
+  EXPECT_FALSE(DeleteFileW(temp.file16("kept.dat").c_str()));
+  EXPECT_TRUE(dsuptest::hostFileExists(temp.file("kept.dat")));
+
+  HANDLE file = record("close.dat");
+  sim::failOperation(sim::Operation::fileClose);
+  EXPECT_FALSE(CloseHandle(file));
+  EXPECT_FALSE(CloseHandle(file)) << "a failed close still releases the handle";
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST_F(Files, InvalidHandlesFail) {
+  HGLOBAL memory = GlobalAlloc(GHND, 4);
+  HANDLE closed = record("closed.dat");
+  CloseHandle(closed);
+  char buffer[4] = {};
+  DWORD count = 0;
+  for (HANDLE handle : {HANDLE{nullptr}, INVALID_HANDLE_VALUE, closed, HANDLE{memory}}) {
+    EXPECT_FALSE(ReadFile(handle, buffer, 4, &count, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_FALSE(WriteFile(handle, buffer, 4, &count, nullptr));
+    EXPECT_EQ(SetFilePointer(handle, 0, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
+    EXPECT_EQ(GetFileSize(handle, nullptr), INVALID_FILE_SIZE);
+    EXPECT_FALSE(CloseHandle(handle));
+  }
+  GlobalFree(memory);
+}
+
+TEST_F(Files, CountersTellHowOftenAFileWasTouched) {
+  HANDLE file = record("count.dat");
+  write(file, "ab");
+  write(file, "cde");
+  char buffer[2];
+  DWORD read;
+  ReadFile(file, buffer, 2, &read, nullptr);
+  CloseHandle(file);
+  const sim::FileCounters counters = sim::fileCounters(temp.file("count.dat"));
+  EXPECT_EQ(counters.opens, 1u);
+  EXPECT_EQ(counters.writes, 2u);
+  EXPECT_EQ(counters.bytesWritten, 5u);
+  EXPECT_EQ(counters.reads, 1u);
+}
+
+}  // namespace
