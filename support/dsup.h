@@ -241,6 +241,14 @@ DSUP_API LONGLONG DSUP_CALL DSupFlipInt64(LONGLONG value);
  * is a byte image, not a double). REQUIRES: bytes has room for 8 bytes. */
 DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes);
 
+/* ==== Raw data files ========================================================================= */
+
+/* ==== Standard dialogs, field access and validation =========================================== */
+
+/* ==== Timetables and run-time entries ========================================================= */
+
+/* ==== Text files: line reading and parsing ==================================================== */
+
 #ifdef __cplusplus
 }
 #endif

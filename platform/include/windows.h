@@ -264,4 +264,6 @@ WINBASEAPI int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, in
 }
 #endif
 
+#include <winuser.h>
+
 #endif /* QX_PLATFORM_WINDOWS_H */

@@ -33,6 +33,7 @@ class Files : public dsuptest::PlatformTest {
 };
 
 struct SecondOpen {
+  const char* name;
   DWORD access;
   DWORD share;
   bool allowed;
@@ -56,10 +57,11 @@ TEST_P(SharingWhileRecording, SecondOpenFollowsTheShareModes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SharingWhileRecording,
-    ::testing::Values(SecondOpen{GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, false},
-                      SecondOpen{GENERIC_READ, FILE_SHARE_READ, false},
-                      SecondOpen{GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, true},
-                      SecondOpen{GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, false}));
+    ::testing::Values(SecondOpen{"WriterIsRefused", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, false},
+                      SecondOpen{"ReaderNotSharingWritesIsRefused", GENERIC_READ, FILE_SHARE_READ, false},
+                      SecondOpen{"ReaderSharingWritesIsAllowed", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+                      SecondOpen{"SecondRecorderIsRefused", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, false}),
+    [](const ::testing::TestParamInfo<SecondOpen>& info) { return std::string(info.param.name); });
 
 TEST_F(Files, CreatingOverARecordingFailsAndKeepsItsBytes) {
   HANDLE recording = record("run.dat");
