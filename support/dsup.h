@@ -39,9 +39,12 @@
  * functions with a variable argument list, which are cdecl. */
 #define DSUP_CALL WINAPI
 
+/* Nothing is thrown across the interface: in C++ every export is noexcept. */
 #if defined(__cplusplus)
+#define DSUP_NOEXCEPT noexcept
 #define DSUP_STATIC_ASSERT(condition, message) static_assert(condition, message)
 #else
+#define DSUP_NOEXCEPT
 #define DSUP_STATIC_ASSERT(condition, message) _Static_assert(condition, message)
 #endif
 
@@ -229,17 +232,17 @@ typedef LONG(CALLBACK* DSupFloatCheckFunction)(HWND dialog, INT fieldId, double 
  * read from a file becomes its value. */
 
 /* The 16-bit value with its two bytes exchanged. */
-DSUP_API WORD DSUP_CALL DSupFlipInteger(WORD value);
+DSUP_API WORD DSUP_CALL DSupFlipInteger(WORD value) DSUP_NOEXCEPT;
 
 /* The 32-bit value with its four bytes in reverse order; the sign plays no part. */
-DSUP_API LONG DSUP_CALL DSupFlipLong(LONG value);
+DSUP_API LONG DSUP_CALL DSupFlipLong(LONG value) DSUP_NOEXCEPT;
 
 /* The 64-bit value with its eight bytes in reverse order; the sign plays no part. */
-DSUP_API LONGLONG DSUP_CALL DSupFlipInt64(LONGLONG value);
+DSUP_API LONGLONG DSUP_CALL DSupFlipInt64(LONGLONG value) DSUP_NOEXCEPT;
 
 /* Writes the eight bytes of the double's IEEE-754 image in reverse order to `bytes` (the result
  * is a byte image, not a double). REQUIRES: bytes has room for 8 bytes. */
-DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes);
+DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) DSUP_NOEXCEPT;
 
 /* ==== Raw data files ========================================================================= */
 

@@ -6,17 +6,17 @@
 
 extern "C" {
 
-WORD DSUP_CALL DSupFlipInteger(WORD value) { return dsup::flip16(value); }
+WORD DSUP_CALL DSupFlipInteger(WORD value) noexcept { return dsup::flip16(value); }
 
-LONG DSUP_CALL DSupFlipLong(LONG value) {
+LONG DSUP_CALL DSupFlipLong(LONG value) noexcept {
   return static_cast<LONG>(dsup::flip32(static_cast<DWORD>(value)));
 }
 
-LONGLONG DSUP_CALL DSupFlipInt64(LONGLONG value) {
+LONGLONG DSUP_CALL DSupFlipInt64(LONGLONG value) noexcept {
   return static_cast<LONGLONG>(dsup::flip64(static_cast<ULONGLONG>(value)));
 }
 
-void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) {
+void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) noexcept {
   if (bytes) dsup::storeBigEndianDouble(bytes, value);
 }
 
