@@ -21,6 +21,7 @@
 #define QXDSUP01_DSUP_H
 
 #include <stddef.h>
+#include <stdint.h>
 #include <windows.h>
 
 #if defined(_WIN32)
