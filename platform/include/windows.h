@@ -107,6 +107,11 @@ typedef struct _FILETIME {
   DWORD dwHighDateTime;
 } FILETIME, *LPFILETIME;
 
+/* A wide text literal: WCHAR text in the library's sources on every host (UTF-16 here, the
+ * UNICODE build's L"" on Windows). */
+#define __TEXT(quote) u##quote
+#define TEXT(quote) __TEXT(quote)
+
 #define MAKEWORD(low, high) ((WORD)(((BYTE)((DWORD_PTR)(low) & 0xff)) | ((WORD)((BYTE)((DWORD_PTR)(high) & 0xff))) << 8))
 #define MAKELONG(low, high) ((LONG)(((WORD)((DWORD_PTR)(low) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(high) & 0xffff))) << 16))
 #define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xffff))

@@ -310,6 +310,8 @@ extern "C" BOOL WINAPI SetEndOfFile(HANDLE handle) {
 }
 
 extern "C" BOOL WINAPI CloseHandle(HANDLE handle) {
+  // INVALID_HANDLE_VALUE is also the pseudo-handle of the process, which closes without effect.
+  if (handle == INVALID_HANDLE_VALUE) return TRUE;
   FileState& s = state();
   std::unique_ptr<OpenFile> closed;  // closed after the mutex is released
   {

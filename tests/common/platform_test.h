@@ -1,6 +1,7 @@
-// The base fixture of every test that touches the platform layer: a fresh simulation (simulated
-// clock, no faults, counters at 0), a temporary directory, and at the end the check that the test
-// left no memory block, lock or open file handle behind.
+// The base fixture of every test that touches the platform layer: a temporary directory and, on
+// the simulated platform, a fresh simulation (simulated clock, no faults, counters at 0) and at
+// the end the check that the test left no memory block, lock or open file handle behind. Under
+// Wine (DSUP_SIMULATION 0) only the directory is given.
 #pragma once
 
 #include <gtest/gtest.h>

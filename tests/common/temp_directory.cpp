@@ -3,18 +3,23 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-
-#include <stdlib.h>
 
 namespace dsuptest {
 
 namespace fs = std::filesystem;
 
 TempDirectory::TempDirectory() {
-  std::string pattern = (fs::temp_directory_path() / "dsup-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
-  path_ = pattern + "/";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = fs::temp_directory_path() / ("dsup-test-" + std::to_string(random()));
+    if (fs::create_directory(candidate)) {
+      path_ = candidate.generic_string() + "/";
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary directory");
 }
 
 TempDirectory::~TempDirectory() {

@@ -2,20 +2,55 @@
 // reads with LoadStringW, and the version data.
 #include <dsup.h>
 #include <gtest/gtest.h>
-#include <qxplatform.h>
 
 #include <string>
+#include <vector>
+
+#include "common/wide_text.h"
+
+#if DSUP_SIMULATION
+#include <qxplatform.h>
+#endif
 
 namespace {
 
+using dsuptest::text;
+
 HINSTANCE libraryInstance() {
+#if DSUP_SIMULATION
   return PlatformModuleOfAddress(reinterpret_cast<const void*>(&DSupFlipLong));
+#else
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&DSupFlipLong), &module);
+  return module;
+#endif
 }
 
 std::u16string loadString(UINT id, int capacity) {
   WCHAR buffer[64] = {};
   const int length = LoadStringW(libraryInstance(), id, buffer, capacity);
-  return std::u16string(buffer, static_cast<std::size_t>(length));
+  return text(buffer, static_cast<std::size_t>(length));
+}
+
+// The version data as a driver would read it: module name and version text.
+std::u16string versionValue(const char16_t* name) {
+#if DSUP_SIMULATION
+  PlatformVersionInfo info{};
+  if (!PlatformGetVersionInfo(libraryInstance(), &info)) return {};
+  const std::u16string key(name);
+  return text(key == u"ProductName" ? info.moduleName : key == u"FileVersion" ? info.versionText : info.description);
+#else
+  WCHAR path[MAX_PATH];
+  GetModuleFileNameW(libraryInstance(), path, MAX_PATH);
+  std::vector<BYTE> data(GetFileVersionInfoSizeW(path, nullptr));
+  if (data.empty() || !GetFileVersionInfoW(path, 0, static_cast<DWORD>(data.size()), data.data())) return {};
+  const std::u16string query = u"\\StringFileInfo\\040904B0\\" + std::u16string(name);
+  void* value = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(data.data(), dsuptest::w(query), &value, &length)) return {};
+  return text(static_cast<const WCHAR*>(value));
+#endif
 }
 
 TEST(LibraryResources, StringTableHoldsTheFourteenHeaderTexts) {
@@ -33,11 +68,9 @@ TEST(LibraryResources, TextsAreCutToTheBuffersTheHeaderBuilderUses) {
 }
 
 TEST(LibraryResources, VersionDataNamesTheModule) {
-  PlatformVersionInfo info{};
-  ASSERT_TRUE(PlatformGetVersionInfo(libraryInstance(), &info));
-  EXPECT_EQ(std::u16string(info.moduleName), u"QXDSUP01");
-  EXPECT_FALSE(std::u16string(info.versionText).empty());
-  EXPECT_FALSE(std::u16string(info.description).empty());
+  EXPECT_EQ(versionValue(u"ProductName"), u"QXDSUP01");
+  EXPECT_FALSE(versionValue(u"FileVersion").empty());
+  EXPECT_FALSE(versionValue(u"FileDescription").empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 #include "sim/faults.h"
 #include "sim/inventory.h"
 
@@ -18,13 +19,13 @@ bool recordOnce(const std::u16string& path) {
   void* data = GlobalLock(block);
   bool done = false;
   if (data) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(dsuptest::w(path), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       DWORD written = 0;
       done = WriteFile(file, data, 64, &written, nullptr) && written == 64;
       done = CloseHandle(file) && done;
-      done = DeleteFileW(path.c_str()) && done;
+      done = DeleteFileW(dsuptest::w(path)) && done;
     }
     GlobalUnlock(block);
   }
@@ -46,7 +47,7 @@ TEST_F(FaultInjection, EveryOperationOfAScenarioCanFailInTurn) {
     EXPECT_EQ(sim::faultsFired(), 1u);
     EXPECT_EQ(sim::liveMemoryBlocks(), 0u);
     EXPECT_EQ(sim::openFileHandles(), 0u);
-    DeleteFileW(path.c_str());  // what a failed run may have left on disk
+    DeleteFileW(dsuptest::w(path));  // what a failed run may have left on disk
   }
 }
 

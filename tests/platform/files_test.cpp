@@ -5,32 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "common/platform_test.h"
-#include "sim/faults.h"
+#include "platform/files_fixture.h"
 
 namespace {
 
-using dsuptest::readHostFile;
-
-class Files : public dsuptest::PlatformTest {
- protected:
-  HANDLE open(const std::string& name, DWORD access, DWORD share, DWORD disposition) {
-    return CreateFileW(temp.file16(name).c_str(), access, share, nullptr, disposition,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-  }
-  HANDLE record(const std::string& name) {  // how the library opens a file it records
-    return open(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
-  }
-  static DWORD write(HANDLE file, const std::string& bytes) {
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return written;
-  }
-  std::string contents(const std::string& name) {
-    std::vector<std::uint8_t> bytes = readHostFile(temp.file(name));
-    return std::string(bytes.begin(), bytes.end());
-  }
-};
+using Files = dsuptest::FilesTest;
 
 struct SecondOpen {
   const char* name;
@@ -39,7 +18,7 @@ struct SecondOpen {
   bool allowed;
 };
 
-class SharingWhileRecording : public Files, public ::testing::WithParamInterface<SecondOpen> {};
+class SharingWhileRecording : public dsuptest::FilesTest, public ::testing::WithParamInterface<SecondOpen> {};
 
 TEST_P(SharingWhileRecording, SecondOpenFollowsTheShareModes) {
   HANDLE recording = record("run.dat");
@@ -119,78 +98,32 @@ TEST_F(Files, BackslashesSeparateDirectories) {
   std::u16string path = temp.path16();
   path.back() = u'\\';
   path += u"win.dat";
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  HANDLE file = CreateFileW(dsuptest::w(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   CloseHandle(file);
   EXPECT_TRUE(dsuptest::hostFileExists(temp.file("win.dat")));
 }
 
-TEST_F(Files, ShortWriteWritesOnlyTheGivenBytesAndSucceeds) {
-  HANDLE file = record("short.dat");
-  sim::shortenWrite(1, 3);
-  EXPECT_EQ(write(file, "0123456789"), 3u);
-  EXPECT_EQ(contents("short.dat"), "012");
-  EXPECT_EQ(write(file, "abc"), 3u) << "the fault fires once";
-  CloseHandle(file);
-}
-
-TEST_F(Files, FailedWriteAndReadChangeNothing) {
-  HANDLE file = record("fail.dat");
-  write(file, "abc");
-  sim::failOperation(sim::Operation::fileWrite);
-  DWORD written = 7;
-  EXPECT_FALSE(WriteFile(file, "xyz", 3, &written, nullptr));
-  EXPECT_EQ(written, 0u);
-  EXPECT_EQ(contents("fail.dat"), "abc");
-
-  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-  sim::failOperation(sim::Operation::fileRead);
-  char buffer[3];
-  DWORD read = 7;
-  EXPECT_FALSE(ReadFile(file, buffer, 3, &read, nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_READ_FAULT));
-  EXPECT_EQ(read, 0u);
-  EXPECT_EQ(SetFilePointer(file, 0, nullptr, FILE_CURRENT), 0u);
-  CloseHandle(file);
-}
-
 TEST_F(Files, DeletingFollowsOpenHandles) {
   HANDLE file = record("del.dat");
-  EXPECT_FALSE(DeleteFileW(temp.file16("del.dat").c_str()));
+  EXPECT_FALSE(DeleteFileW(file16("del.dat")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   CloseHandle(file);
-  EXPECT_TRUE(DeleteFileW(temp.file16("del.dat").c_str()));
+  EXPECT_TRUE(DeleteFileW(file16("del.dat")));
   EXPECT_FALSE(dsuptest::hostFileExists(temp.file("del.dat")));
 
-  EXPECT_FALSE(DeleteFileW(temp.file16("del.dat").c_str()));
+  EXPECT_FALSE(DeleteFileW(file16("del.dat")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-  EXPECT_FALSE(DeleteFileW(temp.file16("nodir/del.dat").c_str()));
+  EXPECT_FALSE(DeleteFileW(file16("nodir/del.dat")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
 }
 
 TEST_F(Files, HandleThatSharesDeletingKeepsWorkingAfterTheDelete) {
   HANDLE file = open("shared.dat", GENERIC_READ | GENERIC_WRITE,
                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, CREATE_ALWAYS);
-  EXPECT_TRUE(DeleteFileW(temp.file16("shared.dat").c_str()));
+  EXPECT_TRUE(DeleteFileW(file16("shared.dat")));
   EXPECT_EQ(write(file, "still"), 5u);
   CloseHandle(file);
-}
-
-TEST_F(Files, InjectedOpenAndDeleteFailuresLeaveNoTrace) {
-  sim::failOperation(sim::Operation::fileOpen);
-  EXPECT_EQ(record("never.dat"), INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(dsuptest::hostFileExists(temp.file("never.dat")));
-
-  CloseHandle(record("kept.dat"));
-  sim::failOperation(sim::Operation::fileDelete);
-  EXPECT_FALSE(DeleteFileW(temp.file16("kept.dat").c_str()));
-  EXPECT_TRUE(dsuptest::hostFileExists(temp.file("kept.dat")));
-
-  HANDLE file = record("close.dat");
-  sim::failOperation(sim::Operation::fileClose);
-  EXPECT_FALSE(CloseHandle(file));
-  EXPECT_FALSE(CloseHandle(file)) << "a failed close still releases the handle";
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
 TEST_F(Files, InvalidHandlesFail) {
@@ -200,29 +133,20 @@ TEST_F(Files, InvalidHandlesFail) {
   char buffer[4] = {};
   DWORD count = 0;
   for (HANDLE handle : {HANDLE{nullptr}, INVALID_HANDLE_VALUE, closed, HANDLE{memory}}) {
+    SCOPED_TRACE(reinterpret_cast<std::uintptr_t>(handle));
     EXPECT_FALSE(ReadFile(handle, buffer, 4, &count, nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
     EXPECT_FALSE(WriteFile(handle, buffer, 4, &count, nullptr));
     EXPECT_EQ(SetFilePointer(handle, 0, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
     EXPECT_EQ(GetFileSize(handle, nullptr), INVALID_FILE_SIZE);
-    EXPECT_FALSE(CloseHandle(handle));
+    if (handle != INVALID_HANDLE_VALUE) {
+      EXPECT_FALSE(CloseHandle(handle));
+    }
   }
+  // The value of INVALID_HANDLE_VALUE is also the pseudo-handle of the process, which closes
+  // without effect.
+  EXPECT_TRUE(CloseHandle(INVALID_HANDLE_VALUE));
   GlobalFree(memory);
-}
-
-TEST_F(Files, CountersTellHowOftenAFileWasTouched) {
-  HANDLE file = record("count.dat");
-  write(file, "ab");
-  write(file, "cde");
-  char buffer[2];
-  DWORD read;
-  ReadFile(file, buffer, 2, &read, nullptr);
-  CloseHandle(file);
-  const sim::FileCounters counters = sim::fileCounters(temp.file("count.dat"));
-  EXPECT_EQ(counters.opens, 1u);
-  EXPECT_EQ(counters.writes, 2u);
-  EXPECT_EQ(counters.bytesWritten, 5u);
-  EXPECT_EQ(counters.reads, 1u);
 }
 
 }  // namespace

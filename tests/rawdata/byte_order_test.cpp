@@ -47,7 +47,7 @@ TEST(ByteOrder, FlipDoubleWritesTheBigEndianImage) {
 
 TEST(ByteOrder, IntegerFlipsUndoThemselves) {
   for (WORD w : {WORD{0}, WORD{1}, WORD{0x8001}, WORD{0xFFFF}}) EXPECT_EQ(DSupFlipInteger(DSupFlipInteger(w)), w);
-  for (LONG l : {0, 1, -1, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max(), 0x12345678})
+  for (LONG l : {LONG{0}, LONG{1}, LONG{-1}, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max(), LONG{0x12345678}})
     EXPECT_EQ(DSupFlipLong(DSupFlipLong(l)), l);
   for (LONGLONG q : {LONGLONG{0}, LONGLONG{-2}, std::numeric_limits<LONGLONG>::min(), LONGLONG{0x0123456789ABCDEF}})
     EXPECT_EQ(DSupFlipInt64(DSupFlipInt64(q)), q);
