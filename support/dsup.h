@@ -253,6 +253,51 @@ DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) DSUP_NOEXCEPT;
 
 /* ==== Text files: line reading and parsing ==================================================== */
 
+/* Drivers read text files line by line and parse each line against a grammar of their own,
+ * compiled into a parse table (the tool dsup-grammar compiles grammar texts into tables). The
+ * line readers keep no buffer, so the file position stands right behind the line just read. The
+ * parser keeps nothing between calls but what is in the caller's ParseState; its number reading
+ * uses one scratch buffer of the library, so DSupParseNext must not run on two threads at once,
+ * even for different states. */
+
+/* Reads one line of single-byte text from the file's position, one byte per read: stores up to
+ * `capacity` characters of it with its line feed (carriage returns are dropped wherever they
+ * stand), passes over the rest of a longer line up to and including its line feed, and terminates
+ * the text. The end of the file, a failing read, or for the wide form a last single byte ends the
+ * line as well. Returns 1 when at least one character was stored, 0 otherwise (the end of the
+ * file; a capacity of 0). A negative capacity reads the line and stores nothing, not even the
+ * terminator.
+ * REQUIRES: buffer holds capacity + 1 characters; file was opened for reading. */
+DSUP_API INT DSUP_CALL DSupReadLineFromFile(char* buffer, INT capacity, HANDLE file) DSUP_NOEXCEPT;
+
+/* As DSupReadLineFromFile for UTF-16 text in the host's (little-endian) byte order, in code
+ * units. A byte-order mark is not recognised: it comes back as the first unit of the first line.
+ * REQUIRES: buffer holds capacity + 1 code units. */
+DSUP_API INT DSUP_CALL DSupReadLineFromFileW(WCHAR* buffer, INT capacity, HANDLE file) DSUP_NOEXCEPT;
+
+/* Results of DSupParseNext. */
+#define DSUP_PARSE_YIELDED 1      /* a result: resultCode and the values read are in the state */
+#define DSUP_PARSE_SYNTAX_ERROR 2 /* the text does not fit the grammar; cursor at the failing place */
+#define DSUP_PARSE_END 3          /* the grammar ended; so does every further call */
+
+/* Binds `state` to the table and the zero-terminated single-byte `text`, and starts it at the
+ * entry whose key equals `key`. Sets the table pointers, the cursor (the start of the text), step
+ * and armed jump (none), separator (line feed) and quote (none) whether or not the key is found;
+ * the other fields keep their values. Returns 1 when the key was found (pc is then the entry's
+ * first instruction), 0 when it was not (pc unchanged; do not call DSupParseNext on the state)
+ * or when a pointer is null (nothing is changed).
+ * REQUIRES: table is a compiled parse table; text and table outlive the parse. */
+DSUP_API INT DSUP_CALL DSupParseInit(const ParseTable* table, INT key, const char* text,
+                                     ParseState* state) DSUP_NOEXCEPT;
+
+/* Runs the grammar from the state's position to the next result: DSUP_PARSE_YIELDED,
+ * DSUP_PARSE_SYNTAX_ERROR (values read before the failing place stay in the state) or
+ * DSUP_PARSE_END. May be called again after any result and goes on behind it; at the end it
+ * returns DSUP_PARSE_END again. The cursor never moves past the text's terminating zero. A null
+ * state, or a zero-filled one never bound to a table and text, gives DSUP_PARSE_SYNTAX_ERROR.
+ * REQUIRES: the state was set up by a successful DSupParseInit. */
+DSUP_API INT DSUP_CALL DSupParseNext(ParseState* state) DSUP_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
