@@ -30,6 +30,9 @@ class TableBuilder {
   std::vector<std::uint8_t> build() {
     if (grammar_.instructions.size() > maxInstructions)
       fail(0, "a program holds at most " + std::to_string(maxInstructions) + " instructions");
+    for (const auto& [name, label] : grammar_.labels)
+      if (label.instruction >= grammar_.instructions.size())
+        fail(label.line, "label '" + name + "' is not followed by an instruction");
     layOutPool();
     buildKeywordIndex();
     resolveOperands();
@@ -46,9 +49,8 @@ class TableBuilder {
   std::optional<std::uint16_t> label(const std::string& name, int line) {
     const auto found = grammar_.labels.find(name);
     if (found == grammar_.labels.end()) fail(line, "unknown label '" + name + "'");
-    else if (found->second.instruction >= grammar_.instructions.size())
-      fail(found->second.line, "label '" + name + "' is not followed by an instruction");
-    else return static_cast<std::uint16_t>(found->second.instruction);
+    else if (found->second.instruction < grammar_.instructions.size())
+      return static_cast<std::uint16_t>(found->second.instruction);
     return std::nullopt;
   }
 

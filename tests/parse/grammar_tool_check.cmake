@@ -1,0 +1,33 @@
+# Runs dsup-grammar as a user would. TOOL: the program; EXAMPLES: the example grammars; WORK: a
+# scratch directory.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(run_tool expected_status)
+  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_QUIET)
+  if(NOT status EQUAL expected_status)
+    message(FATAL_ERROR "dsup-grammar ${ARGN}: status ${status}, expected ${expected_status}\n${errors}")
+  endif()
+  set(tool_errors "${errors}" PARENT_SCOPE)
+endfunction()
+
+foreach(example temperature flow_or_temperature)
+  run_tool(0 compile ${EXAMPLES}/${example}.grammar -o ${WORK}/${example}.table)
+  run_tool(0 disassemble ${WORK}/${example}.table -o ${WORK}/${example}.grammar)
+  run_tool(0 compile ${WORK}/${example}.grammar -o ${WORK}/${example}.again)
+  file(SHA256 ${WORK}/${example}.table first)
+  file(SHA256 ${WORK}/${example}.again second)
+  if(NOT first STREQUAL second)
+    message(FATAL_ERROR "${example}: the disassembled grammar compiles to other bytes")
+  endif()
+endforeach()
+
+file(WRITE ${WORK}/mistake.grammar "entry 1 start\nstart:\n    keyword \"A\"\n    goto nowhere\n")
+run_tool(1 header ${WORK}/mistake.grammar -o ${WORK}/mistake.h)
+if(NOT tool_errors MATCHES "mistake.grammar:4: error: unknown label 'nowhere'")
+  message(FATAL_ERROR "unexpected report:\n${tool_errors}")
+endif()
+if(EXISTS ${WORK}/mistake.h)
+  message(FATAL_ERROR "a header was written for a grammar with mistakes")
+endif()
+run_tool(2 compile)
