@@ -107,6 +107,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Mistake{"entry 40000 a\na:\n end\n", 1, "between -32768 and 32767"},
                       Mistake{"entry 1 a\na:\n yield\n end\n", 3, "expected a number"}));
 
+TEST(Compiler, RefusesTablesBeyondTheFormatsLimits) {
+  std::string bigPool = "entry 1 a\na:\n";
+  for (int i = 0; i < 300; ++i) bigPool += " keyword \"" + std::string(120, 'a') + std::to_string(i) + "\"\n";
+  std::string longProgram = "entry 1 a\na:\n";
+  for (int i = 0; i < 65535; ++i) longProgram += " nop\n";
+  for (const std::string& grammar : {bigPool + " end\n", longProgram + " end\n"}) {
+    const grammar::CompiledTable compiled = grammar::compileGrammar(grammar);
+    EXPECT_TRUE(compiled.bytes.empty());
+    ASSERT_EQ(compiled.errors.size(), 1u);
+    EXPECT_EQ(compiled.errors[0].line, 0);
+  }
+}
+
 struct BadTable {
   const char* name;
   std::size_t at;  // byte of the first example table to change

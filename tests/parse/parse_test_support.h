@@ -12,6 +12,13 @@
 
 namespace dsuptest {
 
+// ParseState is byte-packed, so its fields may stand at misaligned addresses: tests compare
+// copies of them (copyOf(state.realValue)), never references to them.
+template <class T>
+constexpr T copyOf(T value) {
+  return value;
+}
+
 // The table of a grammar that must compile; a failure lists the compiler's errors.
 std::vector<std::uint8_t> compileOrFail(std::string_view grammar);
 
