@@ -1,4 +1,4 @@
-// The two example parse tables of the parser's documentation, byte for byte.
+// The two reference tables of the parse table format, byte for byte.
 #pragma once
 
 #include <cstdint>
