@@ -1,26 +1,17 @@
-// Line reading from the platform's files: line ends, the capacity cut, odd wide files, and failing
-// reads, with the file position right behind each line.
+// Line reading from files: line ends, the capacity cut, odd wide files, and the file position
+// right behind each line.
 #include <dsup.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "common/platform_test.h"
-#include "sim/faults.h"
+#include "line_file.h"
 
 namespace {
 
-class LineReading : public dsuptest::PlatformTest {
- protected:
-  HANDLE open(const std::string& bytes) {
-    dsuptest::writeHostFile(temp.file("lines.txt"), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    HANDLE file = CreateFileW(temp.file16("lines.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE);
-    return file;
-  }
-};
+using LineReading = dsuptest::LineFileTest;
+using dsuptest::text;
 
 struct Read {
   INT capacity;
@@ -66,11 +57,11 @@ TEST_F(LineReading, WideLinesTakeTwoBytesPerUnitAndDropAnOddLastByte) {
   HANDLE file = open(std::string("\xFF\xFE" "A\0\r\0\n\0" "B\0C", 11));
   WCHAR buffer[8];
   EXPECT_EQ(DSupReadLineFromFileW(buffer, 7, file), 1);
-  EXPECT_EQ(std::u16string(buffer), u"\uFEFFA\n");  // a byte-order mark is text like any other
+  EXPECT_EQ(text(buffer), u"\uFEFFA\n");  // a byte-order mark is text like any other
   EXPECT_EQ(DSupReadLineFromFileW(buffer, 7, file), 1);
-  EXPECT_EQ(std::u16string(buffer), u"B");
+  EXPECT_EQ(text(buffer), u"B");
   EXPECT_EQ(DSupReadLineFromFileW(buffer, 7, file), 0);
-  EXPECT_EQ(std::u16string(buffer), u"");
+  EXPECT_EQ(text(buffer), u"");
   CloseHandle(file);
 }
 
@@ -86,23 +77,8 @@ TEST_F(LineReading, TheFilePositionStandsRightBehindTheLine) {
   EXPECT_EQ(DSupReadLineFromFile(buffer, 7, file), 1);
   EXPECT_STREQ(buffer, "wo\n");
   CloseHandle(file);
-}
-
-TEST_F(LineReading, AFailingReadEndsTheLineWithWhatWasStored) {
-  HANDLE file = open("AB\nCD\n");
-  char buffer[8];
-  sim::failOperation(sim::Operation::fileRead, 2);
-  EXPECT_EQ(DSupReadLineFromFile(buffer, 7, file), 1);
-  EXPECT_STREQ(buffer, "A");
-  EXPECT_EQ(DSupReadLineFromFile(buffer, 7, file), 1);  // the failed read took nothing
-  EXPECT_STREQ(buffer, "B\n");
-  sim::failOperation(sim::Operation::fileRead, 1);
-  WCHAR wide[8];
-  EXPECT_EQ(DSupReadLineFromFileW(wide, 7, file), 0);
-  EXPECT_EQ(std::u16string(wide), u"");
-  EXPECT_EQ(DSupReadLineFromFile(buffer, 0, INVALID_HANDLE_VALUE), 0);
+  EXPECT_EQ(DSupReadLineFromFile(buffer, 7, INVALID_HANDLE_VALUE), 0);  // a failing read ends the line
   EXPECT_STREQ(buffer, "");
-  CloseHandle(file);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 #include "method_grammar.h"
 
 namespace {
@@ -116,7 +117,7 @@ TEST_P(MethodFile, EveryValueIsRead) {
     else bytes.push_back(static_cast<std::uint8_t>(c));
   }
   dsuptest::writeHostFile(temp.file("method.txt"), bytes);
-  HANDLE file = CreateFileW(temp.file16("method.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(dsuptest::w(temp.file16("method.txt")), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   const Method method = readMethod(file);
