@@ -1,5 +1,6 @@
 #include "grammar_lexer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
