@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+static_assert(sizeof(PortRowRange) == 4 * sizeof(LONG), "the record is four 32-bit words");
+
 extern "C" void WINAPI PortFillChars(LPWSTR buffer, WCHAR character, int count) noexcept {
   if (!buffer || count <= 0) return;
   std::fill_n(buffer, count, character);

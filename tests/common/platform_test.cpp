@@ -1,5 +1,7 @@
 #include "common/platform_test.h"
 
+#include <authorization_registry.h>
+
 #if DSUP_SIMULATION
 #include "sim/inventory.h"
 #endif
@@ -12,6 +14,8 @@ void PlatformTest::SetUp() {
   blocksAtStart_ = sim::liveMemoryBlocks();
   filesAtStart_ = sim::openFileHandles();
 #endif
+  AuthorizationReset();
+  serviceHandlesAtStart_ = AuthorizationLiveHandles();
 }
 
 void PlatformTest::TearDown() {
@@ -21,6 +25,8 @@ void PlatformTest::TearDown() {
   EXPECT_EQ(sim::lockedMemoryBlocks(), 0u) << "memory blocks left locked";
   EXPECT_EQ(sim::openFileHandles(), filesAtStart_) << "file handles leaked";
 #endif
+  EXPECT_EQ(AuthorizationLiveHandles(), serviceHandlesAtStart_) << "authorization service handles leaked";
+  EXPECT_EQ(AuthorizationRejectedHandles(), 0u) << "an authorization service handle was not live when used";
 }
 
 }  // namespace dsuptest

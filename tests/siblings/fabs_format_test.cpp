@@ -1,0 +1,43 @@
+// FabsFormat as the number formatting and the help line call it: the two conversions with a
+// precision argument, exponents of three digits, the help line's fallback, and the buffer size it
+// assumes.
+#include <qxfabs00.h>
+
+#include <string>
+
+#include "common/platform_test.h"
+
+namespace {
+
+class FabsFormatTest : public dsuptest::PlatformTest {};
+
+TEST_F(FabsFormatTest, PrecisionArgumentsAndThreeDigitExponents) {
+  WCHAR buffer[FABS_FORMAT_CAPACITY];
+  EXPECT_EQ(FabsFormat(buffer, u"%.*e", 1, 150000.0), 8);
+  EXPECT_EQ(std::u16string(buffer), u"1.5e+005");
+  FabsFormat(buffer, u"%.*e", 2, 0.00123);
+  EXPECT_EQ(std::u16string(buffer), u"1.23e-003");
+  FabsFormat(buffer, u"%.*e", 0, 1e100);
+  EXPECT_EQ(std::u16string(buffer), u"1e+100");
+  FabsFormat(buffer, u"%.*f", 2, 123456789.0);
+  EXPECT_EQ(std::u16string(buffer), u"123456789.00");
+  FabsFormat(buffer, u"%.*f", -4, 0.5);  // a negative precision counts as none
+  EXPECT_EQ(std::u16string(buffer), u"0.500000");
+}
+
+TEST_F(FabsFormatTest, MissingTextFallbackIsHexadecimal) {
+  WCHAR buffer[FABS_FORMAT_CAPACITY];
+  FabsFormat(buffer, u"no string %X", static_cast<WORD>(500));
+  EXPECT_EQ(std::u16string(buffer), u"no string 1F4");
+}
+
+TEST_F(FabsFormatTest, LongTextsAreCutToTheAssumedBuffer) {
+  WCHAR buffer[FABS_FORMAT_CAPACITY + 16];
+  std::fill(std::begin(buffer), std::end(buffer), u'#');
+  EXPECT_EQ(FabsFormat(buffer, u"%.*f", 200, 1.0), -1);
+  EXPECT_EQ(std::u16string(buffer).size(), FABS_FORMAT_CAPACITY - 1u);
+  EXPECT_EQ(std::u16string(buffer).substr(0, 6), u"1.0000");
+  for (std::size_t i = FABS_FORMAT_CAPACITY; i < std::size(buffer); ++i) EXPECT_EQ(buffer[i], u'#') << "at " << i;
+}
+
+}  // namespace
