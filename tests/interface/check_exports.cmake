@@ -1,5 +1,6 @@
 # Compares the functions that LIBRARY exports with the names listed in the EXPORTS (.def) file:
-# the dynamic symbols of a shared library (nm), or the export table of a DLL (objdump).
+# the dynamic symbols of a shared library (nm), or the export table of a DLL (objdump). Ordinals
+# (@n) in the list are not compared.
 set(exported "")
 if(LIBRARY MATCHES "[.]dll$")
   # The name table follows the line "[Ordinal/Name Pointer] Table" and ends at an empty line.
@@ -33,7 +34,8 @@ endif()
 file(STRINGS ${EXPORTS} def_lines)
 set(listed "")
 foreach(line IN LISTS def_lines)
-  if(line MATCHES "^[ \t]+([A-Za-z_][A-Za-z0-9_]*)[ \t]*$")
+  # A name, optionally followed by its ordinal (@n).
+  if(line MATCHES "^[ \t]+([A-Za-z_][A-Za-z0-9_]*)([ \t]+@[0-9]+)?[ \t]*$")
     list(APPEND listed ${CMAKE_MATCH_1})
   endif()
 endforeach()

@@ -67,6 +67,22 @@ TEST(LibraryResources, TextsAreCutToTheBuffersTheHeaderBuilderUses) {
   EXPECT_EQ(loadString(4, 19), u"LC DATA FILE");
 }
 
+// The validation messages are inserted into a caller's framing message as its first insert,
+// loaded into 100 code units; 117 is also shown on its own, as a format without arguments.
+TEST(LibraryResources, ValidationMessagesAreWholeSentencesThatFitTheirBuffer) {
+  const UINT messages[] = {100, 101, 102, 103, 104, 110, 117, 118};
+  for (UINT id : messages) {
+    WCHAR buffer[512] = {};
+    const int length = LoadStringW(libraryInstance(), id, buffer, 512);
+    const std::u16string text(buffer, static_cast<std::size_t>(length));
+    EXPECT_GT(length, 0) << "message " << id;
+    EXPECT_LE(length, 99) << "message " << id << " is cut in its 100-unit buffer";
+    EXPECT_EQ(text.find(u'%'), std::u16string::npos) << "message " << id << " holds a directive";
+    EXPECT_TRUE(!text.empty() && text.front() >= u'A' && text.front() <= u'Z' && text.back() == u'.')
+        << "message " << id << " is not a whole sentence";
+  }
+}
+
 TEST(LibraryResources, VersionDataNamesTheModule) {
   EXPECT_EQ(versionValue(u"ProductName"), u"QXDSUP01");
   EXPECT_FALSE(versionValue(u"FileVersion").empty());
