@@ -13,6 +13,7 @@
 #include <string>
 
 #include "authorization_registry.h"
+#include "wide_units.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ extern "C" BOOL WINAPI AuthorizationSetCurrentUser(LPCWSTR userName) noexcept {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
   try {
-    r.currentUser = userName;
+    r.currentUser = qxsibling::utf16(userName);
     return TRUE;
   } catch (const std::bad_alloc&) {
     return FALSE;
@@ -95,7 +96,7 @@ extern "C" BOOL WINAPI AuthorizationSetPermission(LPCWSTR userName, LONG permiss
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
   try {
-    std::set<LONG>& held = r.permissions[userName];
+    std::set<LONG>& held = r.permissions[qxsibling::utf16(userName)];
     if (granted) held.insert(permission);
     else held.erase(permission);
     return TRUE;

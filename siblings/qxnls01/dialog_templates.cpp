@@ -45,7 +45,7 @@ extern "C" BOOL WINAPI NlsRegisterDialogTemplate(HINSTANCE instance, DWORD templ
   try {
     qxnls::DialogTemplate record;
     if (IS_INTRESOURCE(templateName)) record.number = LOWORD(templateName);
-    else record.name = templateName;
+    else record.name = qxsibling::utf16(templateName);
     qxnls::Registry& r = qxnls::registry();
     std::lock_guard lock(r.mutex);
     r.templates.insert_or_assign({instance, templateValue}, std::move(record));

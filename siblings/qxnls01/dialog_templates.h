@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "wide_units.h"
+
 namespace qxnls {
 
 // A registered template: a name, or a number when the name is empty.
@@ -13,7 +15,7 @@ struct DialogTemplate {
   std::u16string name;
   WORD number = 0;
 
-  LPCWSTR resourceName() const { return name.empty() ? MAKEINTRESOURCEW(number) : name.c_str(); }
+  LPCWSTR resourceName() const { return name.empty() ? MAKEINTRESOURCEW(number) : qxsibling::wide(name.c_str()); }
 };
 
 // The template recorded for the value of the instance, copied; none when there is no record.

@@ -6,13 +6,14 @@
 
 #include "message_text.h"
 #include "wide_format.h"
+#include "wide_units.h"
 
 extern "C" int WINAPI UtilMessageBox(HINSTANCE instance, HWND owner, WORD messageNumber, UINT style,
                                      int /*options*/, va_list arguments) noexcept {
   WCHAR format[UTIL_MESSAGE_CAPACITY];
   qxutil::loadMessageText(instance, messageNumber, format, UTIL_MESSAGE_CAPACITY);
   WCHAR text[2 * UTIL_MESSAGE_CAPACITY];
-  qxformat::formatWide(text, std::size(text), format, arguments);
+  qxformat::formatWide(qxsibling::utf16(text), std::size(text), qxsibling::utf16(format), arguments);
   return MessageBoxW(owner, text, qxutil::captionFor(style), style);
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "wide_format.h"
+#include "wide_units.h"
 
 namespace qxutil {
 
@@ -18,16 +19,16 @@ constexpr UINT iconMask = 0xF0;
 void loadMessageText(HINSTANCE instance, WORD messageNumber, LPWSTR buffer, int capacity) {
   if (NlsLoadString(instance, messageNumber, buffer, capacity) > 0) return;
   const std::array<qxformat::FormatArgument, 1> number{messageNumber};
-  qxformat::formatWide(buffer, static_cast<std::size_t>(capacity), u"no string %X", number);
+  qxformat::formatWide(qxsibling::utf16(buffer), static_cast<std::size_t>(capacity), u"no string %X", number);
 }
 
 LPCWSTR captionFor(UINT style) {
   switch (style & iconMask) {
-    case MB_ICONHAND: return u"Error";
-    case MB_ICONEXCLAMATION: return u"Warning";
-    case MB_ICONQUESTION: return u"Question";
-    case MB_ICONASTERISK: return u"Information";
-    default: return u"Message";
+    case MB_ICONHAND: return qxsibling::wide(u"Error");
+    case MB_ICONEXCLAMATION: return qxsibling::wide(u"Warning");
+    case MB_ICONQUESTION: return qxsibling::wide(u"Question");
+    case MB_ICONASTERISK: return qxsibling::wide(u"Information");
+    default: return qxsibling::wide(u"Message");
   }
 }
 

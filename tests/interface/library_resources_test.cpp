@@ -74,11 +74,11 @@ TEST(LibraryResources, ValidationMessagesAreWholeSentencesThatFitTheirBuffer) {
   for (UINT id : messages) {
     WCHAR buffer[512] = {};
     const int length = LoadStringW(libraryInstance(), id, buffer, 512);
-    const std::u16string text(buffer, static_cast<std::size_t>(length));
+    const std::u16string message = text(buffer, static_cast<std::size_t>(length));
     EXPECT_GT(length, 0) << "message " << id;
     EXPECT_LE(length, 99) << "message " << id << " is cut in its 100-unit buffer";
-    EXPECT_EQ(text.find(u'%'), std::u16string::npos) << "message " << id << " holds a directive";
-    EXPECT_TRUE(!text.empty() && text.front() >= u'A' && text.front() <= u'Z' && text.back() == u'.')
+    EXPECT_EQ(message.find(u'%'), std::u16string::npos) << "message " << id << " holds a directive";
+    EXPECT_TRUE(!message.empty() && message.front() >= u'A' && message.front() <= u'Z' && message.back() == u'.')
         << "message " << id << " is not a whole sentence";
   }
 }

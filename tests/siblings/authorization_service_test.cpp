@@ -4,8 +4,11 @@
 #include <authorization_registry.h>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 
 namespace {
+
+using dsuptest::w;
 
 class AuthorizationService : public dsuptest::PlatformTest {
  protected:
@@ -26,24 +29,24 @@ BOOL askOnce(LONG permission) {
 
 TEST_F(AuthorizationService, CurrentUserHoldsOnlyTheirPermissions) {
   EXPECT_FALSE(askOnce(7)) << "the default user holds no permission";
-  ASSERT_TRUE(AuthorizationSetPermission(u"analyst", 7, TRUE));
-  ASSERT_TRUE(AuthorizationSetPermission(u"admin", 9, TRUE));
-  ASSERT_TRUE(AuthorizationSetCurrentUser(u"analyst"));
+  ASSERT_TRUE(AuthorizationSetPermission(w(u"analyst"), 7, TRUE));
+  ASSERT_TRUE(AuthorizationSetPermission(w(u"admin"), 9, TRUE));
+  ASSERT_TRUE(AuthorizationSetCurrentUser(w(u"analyst")));
   EXPECT_TRUE(askOnce(7));
   EXPECT_FALSE(askOnce(9));
   EXPECT_FALSE(askOnce(0)) << "permission numbers start at 1";
-  ASSERT_TRUE(AuthorizationSetPermission(u"analyst", 7, FALSE));
+  ASSERT_TRUE(AuthorizationSetPermission(w(u"analyst"), 7, FALSE));
   EXPECT_FALSE(askOnce(7));
 }
 
 TEST_F(AuthorizationService, HandleAnswersForItsOwnUser) {
-  AuthorizationSetPermission(u"admin", 3, TRUE);
-  AuthorizationSetCurrentUser(u"admin");
+  AuthorizationSetPermission(w(u"admin"), 3, TRUE);
+  AuthorizationSetCurrentUser(w(u"admin"));
   HAUTHORIZATIONSERVICE adminService = cIAuthorizationServiceGetInstance();
-  AuthorizationSetCurrentUser(u"guest");
+  AuthorizationSetCurrentUser(w(u"guest"));
   EXPECT_TRUE(cIAuthorizationServiceIsPermittedEnum(adminService, 3));
   EXPECT_FALSE(askOnce(3));
-  AuthorizationSetPermission(u"admin", 3, FALSE);
+  AuthorizationSetPermission(w(u"admin"), 3, FALSE);
   EXPECT_FALSE(cIAuthorizationServiceIsPermittedEnum(adminService, 3)) << "a withdrawal applies at once";
   cIAuthorizationServiceDestroyWrapper(adminService);
 }
@@ -67,7 +70,7 @@ TEST_F(AuthorizationService, HandlesAreCountedAndReleasedOnceEach) {
 }
 
 TEST_F(AuthorizationService, SecondReleaseAndUnknownHandlesAreRefusedAndCounted) {
-  AuthorizationSetPermission(u"user", 5, TRUE);
+  AuthorizationSetPermission(w(u"user"), 5, TRUE);
   HAUTHORIZATIONSERVICE service = cIAuthorizationServiceGetInstance();
   HAUTHORIZATIONSERVICE other = cIAuthorizationServiceGetInstance();
   cIAuthorizationServiceDestroyWrapper(service);
@@ -84,8 +87,8 @@ TEST_F(AuthorizationService, SecondReleaseAndUnknownHandlesAreRefusedAndCounted)
 
 TEST_F(AuthorizationService, RegistryRefusesUnusableInput) {
   EXPECT_FALSE(AuthorizationSetCurrentUser(nullptr));
-  EXPECT_FALSE(AuthorizationSetCurrentUser(u""));
-  EXPECT_FALSE(AuthorizationSetPermission(u"user", 0, TRUE));
+  EXPECT_FALSE(AuthorizationSetCurrentUser(w(u"")));
+  EXPECT_FALSE(AuthorizationSetPermission(w(u"user"), 0, TRUE));
   EXPECT_FALSE(AuthorizationSetPermission(nullptr, 1, TRUE));
   EXPECT_FALSE(askOnce(1));
 }

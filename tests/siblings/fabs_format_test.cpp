@@ -6,37 +6,41 @@
 #include <string>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 
 namespace {
+
+using dsuptest::text;
+using dsuptest::w;
 
 class FabsFormatTest : public dsuptest::PlatformTest {};
 
 TEST_F(FabsFormatTest, PrecisionArgumentsAndThreeDigitExponents) {
   WCHAR buffer[FABS_FORMAT_CAPACITY];
-  EXPECT_EQ(FabsFormat(buffer, u"%.*e", 1, 150000.0), 8);
-  EXPECT_EQ(std::u16string(buffer), u"1.5e+005");
-  FabsFormat(buffer, u"%.*e", 2, 0.00123);
-  EXPECT_EQ(std::u16string(buffer), u"1.23e-003");
-  FabsFormat(buffer, u"%.*e", 0, 1e100);
-  EXPECT_EQ(std::u16string(buffer), u"1e+100");
-  FabsFormat(buffer, u"%.*f", 2, 123456789.0);
-  EXPECT_EQ(std::u16string(buffer), u"123456789.00");
-  FabsFormat(buffer, u"%.*f", -4, 0.5);  // a negative precision counts as none
-  EXPECT_EQ(std::u16string(buffer), u"0.500000");
+  EXPECT_EQ(FabsFormat(buffer, w(u"%.*e"), 1, 150000.0), 8);
+  EXPECT_EQ(text(buffer), u"1.5e+005");
+  FabsFormat(buffer, w(u"%.*e"), 2, 0.00123);
+  EXPECT_EQ(text(buffer), u"1.23e-003");
+  FabsFormat(buffer, w(u"%.*e"), 0, 1e100);
+  EXPECT_EQ(text(buffer), u"1e+100");
+  FabsFormat(buffer, w(u"%.*f"), 2, 123456789.0);
+  EXPECT_EQ(text(buffer), u"123456789.00");
+  FabsFormat(buffer, w(u"%.*f"), -4, 0.5);  // a negative precision counts as none
+  EXPECT_EQ(text(buffer), u"0.500000");
 }
 
 TEST_F(FabsFormatTest, MissingTextFallbackIsHexadecimal) {
   WCHAR buffer[FABS_FORMAT_CAPACITY];
-  FabsFormat(buffer, u"no string %X", static_cast<WORD>(500));
-  EXPECT_EQ(std::u16string(buffer), u"no string 1F4");
+  FabsFormat(buffer, w(u"no string %X"), static_cast<WORD>(500));
+  EXPECT_EQ(text(buffer), u"no string 1F4");
 }
 
 TEST_F(FabsFormatTest, LongTextsAreCutToTheAssumedBuffer) {
   WCHAR buffer[FABS_FORMAT_CAPACITY + 16];
   std::fill(std::begin(buffer), std::end(buffer), u'#');
-  EXPECT_EQ(FabsFormat(buffer, u"%.*f", 200, 1.0), -1);
-  EXPECT_EQ(std::u16string(buffer).size(), FABS_FORMAT_CAPACITY - 1u);
-  EXPECT_EQ(std::u16string(buffer).substr(0, 6), u"1.0000");
+  EXPECT_EQ(FabsFormat(buffer, w(u"%.*f"), 200, 1.0), -1);
+  EXPECT_EQ(text(buffer).size(), FABS_FORMAT_CAPACITY - 1u);
+  EXPECT_EQ(text(buffer).substr(0, 6), u"1.0000");
   for (std::size_t i = FABS_FORMAT_CAPACITY; i < std::size(buffer); ++i) EXPECT_EQ(buffer[i], u'#') << "at " << i;
 }
 

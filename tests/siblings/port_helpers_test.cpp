@@ -6,8 +6,11 @@
 #include <string>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 
 namespace {
+
+using dsuptest::text;
 
 class PortHelpers : public dsuptest::PlatformTest {};
 
@@ -15,11 +18,11 @@ TEST_F(PortHelpers, FillWritesExactlyTheCountWithoutTerminator) {
   WCHAR buffer[8];
   std::fill(std::begin(buffer), std::end(buffer), u'#');
   PortFillChars(buffer, u'*', 3);
-  EXPECT_EQ(std::u16string(buffer, 8), u"***#####");
+  EXPECT_EQ(text(buffer, 8), u"***#####");
   PortFillChars(buffer, u'-', 0);
   PortFillChars(buffer, u'-', -1);
   PortFillChars(nullptr, u'-', 3);
-  EXPECT_EQ(std::u16string(buffer, 8), u"***#####");
+  EXPECT_EQ(text(buffer, 8), u"***#####");
 }
 
 struct RangeCase {

@@ -5,8 +5,12 @@
 #include <string>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 
 namespace {
+
+using dsuptest::text;
+using dsuptest::w;
 
 class TextHelpers : public dsuptest::PlatformTest {};
 
@@ -23,18 +27,18 @@ TEST_F(TextHelpers, StrippingBothEndsInPlace) {
   };
   for (const StripCase& c : cases) {
     WCHAR buffer[16] = {};
-    std::char_traits<char16_t>::copy(buffer, c.text, std::char_traits<char16_t>::length(c.text) + 1);
+    std::char_traits<char16_t>::copy(reinterpret_cast<char16_t*>(buffer), c.text, std::char_traits<char16_t>::length(c.text) + 1);
     LPWSTR result = UtilStripLeading(UtilStripTrailing(buffer));
     EXPECT_EQ(result, buffer) << "the same buffer is returned";
-    EXPECT_EQ(std::u16string(buffer), c.trimmed);
+    EXPECT_EQ(text(buffer), c.trimmed);
   }
   EXPECT_EQ(UtilStripTrailing(nullptr), nullptr);
   EXPECT_EQ(UtilStripLeading(nullptr), nullptr);
 }
 
 TEST_F(TextHelpers, StripTrailingAloneKeepsLeadingBlanks) {
-  WCHAR buffer[] = u"  7  ";
-  UtilStripTrailing(buffer);
+  char16_t buffer[] = u"  7  ";
+  UtilStripTrailing(w(buffer));
   EXPECT_EQ(std::u16string(buffer), u"  7");
 }
 
@@ -52,9 +56,9 @@ TEST_F(TextHelpers, PaddingWidensToTheWidthAndNoFurther) {
   for (const PadCase& c : cases) {
     WCHAR buffer[16];
     std::fill(std::begin(buffer), std::end(buffer), u'#');
-    std::char_traits<char16_t>::copy(buffer, c.text, std::char_traits<char16_t>::length(c.text) + 1);
+    std::char_traits<char16_t>::copy(reinterpret_cast<char16_t*>(buffer), c.text, std::char_traits<char16_t>::length(c.text) + 1);
     UtilPadText(buffer, c.width, u'-');
-    EXPECT_EQ(std::u16string(buffer), c.padded);
+    EXPECT_EQ(text(buffer), c.padded);
     const std::size_t used = std::u16string(c.padded).size() + 1;
     for (std::size_t i = used; i < std::size(buffer); ++i) EXPECT_EQ(buffer[i], u'#') << "width " << c.width << " at " << i;
   }
