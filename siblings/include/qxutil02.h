@@ -2,7 +2,7 @@
  * QXUTIL02: text utilities and message boxes.
  *
  * Blanks are spaces and tabs. Message texts are numbered texts of the module instance that the
- * caller names, loaded through NlsLoadString; a message number without a text shows
+ * caller names, loaded as NlsLoadString loads them; a message number without a text shows
  * "no string %X" with the number in hexadecimal instead. Captions follow the icon of the style:
  * "Error" (MB_ICONHAND), "Warning" (MB_ICONEXCLAMATION), "Question" (MB_ICONQUESTION),
  * "Information" (MB_ICONASTERISK), "Message" without an icon. The message box functions run a

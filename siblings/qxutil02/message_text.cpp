@@ -1,10 +1,9 @@
 #include "message_text.h"
 
-#include <qxnls01.h>
-
 #include <array>
 #include <cstddef>
 
+#include "module_text.h"
 #include "wide_format.h"
 #include "wide_units.h"
 
@@ -17,7 +16,7 @@ constexpr UINT iconMask = 0xF0;
 }  // namespace
 
 void loadMessageText(HINSTANCE instance, WORD messageNumber, LPWSTR buffer, int capacity) {
-  if (NlsLoadString(instance, messageNumber, buffer, capacity) > 0) return;
+  if (qxsibling::loadModuleText(instance, messageNumber, buffer, capacity) > 0) return;
   const std::array<qxformat::FormatArgument, 1> number{messageNumber};
   qxformat::formatWide(qxsibling::utf16(buffer), static_cast<std::size_t>(capacity), u"no string %X", number);
 }
