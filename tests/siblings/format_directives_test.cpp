@@ -71,6 +71,11 @@ TEST(FormatDirectives, SizesFollowThePlatformsIntegerWidths) {
   EXPECT_EQ(formatted(u"%ld|%d|%lu", -1, 7, 3000000000u), u"-1|7|3000000000");
 }
 
+// As the C standard has it (not every C library does): # with o always shows a leading zero.
+TEST(FormatDirectives, AlternateOctalShowsALeadingZero) {
+  expectCases({{u"%#.0o|%#o|%#.3o", {0, 8, 8}, u"0|010|010"}});
+}
+
 TEST(FormatDirectives, StarTakesWidthAndPrecisionFromTheArguments) {
   expectCases({
       {u"%.*e", {1, 150000.0}, u"1.5e+005"},
