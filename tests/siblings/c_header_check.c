@@ -1,10 +1,8 @@
-/* The headers of the sibling libraries and their registries compile as C (the object is only
- * compiled, never run). */
+/* The library's view of the sibling interfaces, and the registries of the stand-ins, compile as C
+ * (the object is only compiled, never run). */
 #include <authorization_registry.h>
-#include <lumoport32.h>
-#include <qxfabs00.h>
+#include <host/sibling_services.h>
 #include <qxnls01_registry.h>
-#include <qxutil02.h>
 
 int siblingCHeaderCheck(void);
 
