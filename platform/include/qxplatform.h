@@ -1,8 +1,9 @@
 /*
  * What the platform layer offers beyond the Win32 API: the part of a module loader that Windows
  * does with images and resource sections. A module (the library, a driver, a test program) is
- * named by an HINSTANCE and carries its resources, which are registered here when the module is
- * loaded instead of being read from a resource section. Compiles as C and as C++.
+ * named by an HINSTANCE and carries its resources (string table, dialog templates, version data),
+ * which are registered here when the module is loaded instead of being read from a resource
+ * section. Compiles as C and as C++.
  */
 #ifndef QX_PLATFORM_QXPLATFORM_H
 #define QX_PLATFORM_QXPLATFORM_H
@@ -40,6 +41,45 @@ WINBASEAPI BOOL WINAPI PlatformSetVersionInfo(HINSTANCE instance, const Platform
 
 /* Copies the module's version data to `info`; FALSE when it has none. */
 WINBASEAPI BOOL WINAPI PlatformGetVersionInfo(HINSTANCE instance, PlatformVersionInfo* info);
+
+/* ---- Dialog templates ----------------------------------------------------------------------- */
+
+/* A control of a dialog template. Positions and sizes are dialog units: 4 horizontal units are
+ * one average character width (7 pixels) and 8 vertical units one character height (16 pixels)
+ * of the platform's font, so that a field 40 units wide is 10 characters wide. The style is the
+ * control's full style, as in a binary Win32 template: WS_CHILD is added, but WS_VISIBLE (and
+ * WS_TABSTOP) must be given. */
+typedef struct PlatformDialogItem {
+  LPCWSTR className; /* "Edit", "ComboBox", "Button", "Static" or "QXLUMO_UTIL_SCROLLER_02" */
+  int id;
+  DWORD style;
+  LPCWSTR text; /* the initial text, or null */
+  short x;
+  short y;
+  short cx;
+  short cy;
+} PlatformDialogItem;
+
+/* A dialog template: the dialog's style, caption and size (dialog units) and its controls, in
+ * creation order, which is the order of GetTopWindow and GW_HWNDNEXT and the tab order. */
+typedef struct PlatformDialogTemplate {
+  DWORD style;
+  LPCWSTR caption; /* or null */
+  short x;
+  short y;
+  short cx;
+  short cy;
+  UINT itemCount;
+  const PlatformDialogItem* items;
+} PlatformDialogTemplate;
+
+/* Adds (or replaces) a dialog template of the module, under `name`: MAKEINTRESOURCEW of a 16-bit
+ * number, or a zero-terminated name (compared without regard to case; "#n" names the number n).
+ * The template and its texts are copied. DialogBoxParamW and CreateDialogParamW find it by the
+ * same instance and name. Returns FALSE for an invalid instance, a null name or template, or an
+ * item without a class name. */
+WINBASEAPI BOOL WINAPI PlatformAddDialogTemplate(HINSTANCE instance, LPCWSTR name,
+                                                 const PlatformDialogTemplate* dialogTemplate);
 
 #ifdef __cplusplus
 }

@@ -269,6 +269,7 @@ WINBASEAPI int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, in
 }
 #endif
 
+#include <wingdi.h>
 #include <winuser.h>
 
 #endif /* QX_PLATFORM_WINDOWS_H */

@@ -1,9 +1,10 @@
-// Module instances and their resources: the loader's part of the platform layer (qxplatform.h)
-// and LoadStringW.
+// Module instances and their resources: the loader's part of the platform layer (qxplatform.h),
+// LoadStringW, and the store of dialog templates (kernel/dialog_resources.h).
 //
 // Strings are kept per block of 16 ids, as in a Win32 string table resource, because
 // LoadStringW answers differently for a missing block (buffer untouched) and for a missing text
-// in a block that exists (empty text).
+// in a block that exists (empty text). Resource names are numbers or names without regard to
+// case, "#n" being the number n, as FindResource reads them.
 #include <dlfcn.h>
 #include <qxplatform.h>
 
@@ -14,13 +15,39 @@
 #include <optional>
 #include <string>
 
+#include "kernel/dialog_resources.h"
 #include "kernel/handle_table.h"
 
 namespace {
 
+// A resource name: a 16-bit number, or a name in upper case.
+struct ResourceName {
+  bool isNumber = false;
+  WORD number = 0;
+  std::u16string name;
+
+  auto operator<=>(const ResourceName&) const = default;
+};
+
+std::optional<ResourceName> parseResourceName(LPCWSTR name) {
+  if (!name) return std::nullopt;
+  if (IS_INTRESOURCE(name)) return ResourceName{true, LOWORD(reinterpret_cast<ULONG_PTR>(name)), {}};
+  std::u16string text(name);
+  if (text.size() > 1 && text.size() <= 6 && text[0] == u'#' &&
+      std::all_of(text.begin() + 1, text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+    unsigned long number = 0;
+    for (char16_t c : text.substr(1)) number = number * 10 + (c - u'0');
+    if (number <= 0xFFFF) return ResourceName{true, static_cast<WORD>(number), {}};
+  }
+  for (char16_t& c : text)
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 0x20);
+  return ResourceName{false, 0, std::move(text)};
+}
+
 struct Module {
   const void* imageBase = nullptr;  // null for a module of PlatformCreateModule
   std::map<UINT, std::u16string> strings;
+  std::map<ResourceName, std::shared_ptr<const qxplatform::DialogResource>> dialogs;
   std::optional<PlatformVersionInfo> version;
 };
 
@@ -132,3 +159,29 @@ extern "C" int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, in
   buffer[copied] = 0;
   return static_cast<int>(copied);
 }
+
+namespace qxplatform {
+
+bool addDialogResource(HINSTANCE instance, LPCWSTR name, std::shared_ptr<const DialogResource> resource) {
+  const std::optional<ResourceName> key = parseResourceName(name);
+  if (!key || !resource) return false;
+  ModuleState& s = state();
+  std::lock_guard lock(s.mutex);
+  Module* module = findModule(s, instance);
+  if (!module) return false;
+  module->dialogs[*key] = std::move(resource);
+  return true;
+}
+
+std::shared_ptr<const DialogResource> findDialogResource(HINSTANCE instance, LPCWSTR name) {
+  const std::optional<ResourceName> key = parseResourceName(name);
+  if (!key) return nullptr;
+  ModuleState& s = state();
+  std::lock_guard lock(s.mutex);
+  Module* module = findModule(s, instance);
+  if (!module) return nullptr;
+  auto it = module->dialogs.find(*key);
+  return it == module->dialogs.end() ? nullptr : it->second;
+}
+
+}  // namespace qxplatform

@@ -1,9 +1,10 @@
 // The simulation's starting state (sim/inventory.h); the live counts are kept by the owners of
-// the objects (global_memory.cpp, files.cpp).
+// the objects (global_memory.cpp, files.cpp, user/window_table.cpp, gdi/device_context.cpp).
 #include "sim/inventory.h"
 
 #include "sim/clock.h"
 #include "sim/faults.h"
+#include "sim/trace.h"
 
 namespace sim {
 
@@ -17,6 +18,7 @@ void resetSimulation() {
   setAlwaysMoveOnReallocate(false);
   setCalendarTime(startOf2026);
   setTickCount(0);
+  clearTrace();
 }
 
 }  // namespace sim
