@@ -52,7 +52,13 @@ bool takeInput(MSG& out, HWND filter, UINT min, UINT max, bool remove) {
   for (auto it = thread.input.begin(); it != thread.input.end();) {
     MSG message;
     if (!messageOfInput(*it, message)) {
-      it = remove ? thread.input.erase(it) : it + 1;  // input that nobody receives is lost
+      if (!remove) {
+        ++it;
+        continue;
+      }
+      // Input that nobody receives is lost; the key is up or down all the same.
+      if (it->target == nullptr) thread.keyDown[it->wParam & 0xFF] = it->message == WM_KEYDOWN;
+      it = thread.input.erase(it);
       continue;
     }
     if (!inRange(message.message, min, max) || !matchesWindow(message.hwnd, filter)) {

@@ -1,9 +1,10 @@
 // The base fixture of every test that touches the platform layer: a temporary directory, a fresh
 // authorization registry (the default user, no permission) and, on the simulated platform, a
-// fresh simulation (simulated clock, no faults, counters at 0). At the end it checks that the test
-// left no authorization service handle behind and released none twice, and, on the simulated
-// platform, that it left no memory block, lock or open file handle behind. Under Wine
-// (DSUP_SIMULATION 0) the platform checks are left out.
+// fresh simulation (simulated clock, no faults, counters at 0, empty trace) and a scripted user.
+// At the end it checks that the test left no authorization service handle behind and released
+// none twice, and, on the simulated platform, that it left no memory block, lock, open file
+// handle, window or device context behind and that its script was played to the end without
+// failures. Under Wine (DSUP_SIMULATION 0) the platform checks are left out.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,9 @@
 #include <cstddef>
 
 #include "common/temp_directory.h"
+#if DSUP_SIMULATION
+#include "sim/scripted_user.h"
+#endif
 
 namespace dsuptest {
 
@@ -20,10 +24,15 @@ class PlatformTest : public ::testing::Test {
   void TearDown() override;
 
   TempDirectory temp;
+#if DSUP_SIMULATION
+  sim::ScriptedUser user;
+#endif
 
  private:
   std::size_t blocksAtStart_ = 0;
   std::size_t filesAtStart_ = 0;
+  std::size_t windowsAtStart_ = 0;
+  std::size_t deviceContextsAtStart_ = 0;
   unsigned serviceHandlesAtStart_ = 0;
 };
 

@@ -1,0 +1,132 @@
+#include "platform/dialog_test_support.h"
+
+#include <qxplatform.h>
+
+#include <algorithm>
+
+namespace dsuptest {
+
+namespace {
+
+std::string notificationName(HWND control, WORD code) {
+  WCHAR name[32] = {};
+  GetClassNameW(control, name, 32);
+  const std::u16string className(name);
+  if (className == u"Edit") {
+    switch (code) {
+      case EN_SETFOCUS: return "EN_SETFOCUS";
+      case EN_KILLFOCUS: return "EN_KILLFOCUS";
+      case EN_CHANGE: return "EN_CHANGE";
+      case EN_UPDATE: return "EN_UPDATE";
+      case EN_MAXTEXT: return "EN_MAXTEXT";
+    }
+  } else if (className == u"ComboBox") {
+    switch (code) {
+      case CBN_SELCHANGE: return "CBN_SELCHANGE";
+      case CBN_DBLCLK: return "CBN_DBLCLK";
+      case CBN_SETFOCUS: return "CBN_SETFOCUS";
+      case CBN_KILLFOCUS: return "CBN_KILLFOCUS";
+      case CBN_EDITCHANGE: return "CBN_EDITCHANGE";
+      case CBN_EDITUPDATE: return "CBN_EDITUPDATE";
+      case CBN_DROPDOWN: return "CBN_DROPDOWN";
+      case CBN_CLOSEUP: return "CBN_CLOSEUP";
+      case CBN_SELENDOK: return "CBN_SELENDOK";
+    }
+  } else if (className == u"Button" && code == BN_CLICKED) {
+    return "BN_CLICKED";
+  }
+  return "code " + std::to_string(code);
+}
+
+}  // namespace
+
+std::vector<std::string>& events() {
+  static std::vector<std::string> log;
+  return log;
+}
+
+std::vector<std::string> eventsWith(const std::string& part) {
+  std::vector<std::string> found;
+  std::copy_if(events().begin(), events().end(), std::back_inserter(found),
+               [&](const std::string& event) { return event.find(part) != std::string::npos; });
+  return found;
+}
+
+INT_PTR CALLBACK loggingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return lParam;
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const WORD code = HIWORD(wParam);
+      const HWND control = reinterpret_cast<HWND>(lParam);
+      events().push_back(control ? notificationName(control, code) + " " + std::to_string(id)
+                                 : "command " + std::to_string(id));
+      if (control && (code == EN_KILLFOCUS || (code == CBN_KILLFOCUS && id == comboBox)))
+        PostMessageW(dialog, deferredMessage, static_cast<WPARAM>(id), 0);
+      if (code == BN_CLICKED && (id == IDOK || id == IDCANCEL)) EndDialog(dialog, id);
+      return TRUE;
+    }
+    case deferredMessage:
+      events().push_back("posted " + std::to_string(wParam) + (GetKeyState(VK_TAB) < 0 ? ", Tab down" : ""));
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+std::u16string textOf(HWND window) {
+  WCHAR text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+int focusedId() {
+  const HWND focus = GetFocus();
+  return focus && (GetWindowLongPtrW(focus, GWL_STYLE) & WS_CHILD) ? GetDlgCtrlID(focus) : 0;
+}
+
+void DialogTest::SetUp() {
+  PlatformTest::SetUp();
+  events().clear();
+  module = PlatformCreateModule();
+  ASSERT_NE(module, nullptr);
+  mainWindow = CreateWindowExW(0, u"Static", u"Main window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
+                               nullptr, nullptr, module, nullptr);
+  ASSERT_NE(mainWindow, nullptr);
+  addTemplate(standardDialog,
+              {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP | WS_BORDER, u"", 10, 10, 40, 12},
+               {u"Edit", secondEdit, WS_VISIBLE | WS_TABSTOP | WS_BORDER, u"", 10, 30, 40, 12},
+               {u"ComboBox", comboBox, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, nullptr, 10, 50, 60, 60},
+               {u"Button", pushButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, u"Other", 80, 10, 40, 14},
+               {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 80, 30, 40, 14},
+               {u"Button", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, u"Cancel", 80, 50, 40, 14}});
+}
+
+void DialogTest::TearDown() {
+  if (mainWindow) {
+    EXPECT_TRUE(DestroyWindow(mainWindow));
+  }
+  if (module) {
+    EXPECT_TRUE(PlatformDestroyModule(module));
+  }
+  PlatformTest::TearDown();
+}
+
+void DialogTest::addTemplate(WORD number, std::initializer_list<PlatformDialogItem> items, DWORD style,
+                             const char16_t* caption) {
+  const std::vector<PlatformDialogItem> controls(items);
+  const PlatformDialogTemplate dialogTemplate{style, caption, 0, 0, 200, 100, static_cast<UINT>(controls.size()),
+                                              controls.data()};
+  ASSERT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(number), &dialogTemplate));
+}
+
+INT_PTR DialogTest::runDialog(WORD number, LPARAM initParam) {
+  return DialogBoxParamW(module, MAKEINTRESOURCEW(number), mainWindow, loggingDialogProc, initParam);
+}
+
+HWND DialogTest::createDialog(WORD number, LPARAM initParam) {
+  return CreateDialogParamW(module, MAKEINTRESOURCEW(number), mainWindow, loggingDialogProc, initParam);
+}
+
+}  // namespace dsuptest

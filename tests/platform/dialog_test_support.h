@@ -1,0 +1,72 @@
+// Support for the tests of the user interface: a module with the tests' dialog templates, a
+// visible main window that owns the dialogs, and a log of what the dialog procedures saw.
+//
+// The tests themselves use only the Win32 API and the scripted user; registering a template is
+// the one thing done through the platform's own interface (qxplatform.h), here.
+#pragma once
+
+#include <qxplatform.h>
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "common/platform_test.h"
+
+namespace dsuptest {
+
+// Control ids of the standard test dialog.
+inline constexpr int firstEdit = 101;
+inline constexpr int secondEdit = 102;
+inline constexpr int comboBox = 103;
+inline constexpr int pushButton = 200;
+
+// A private message that the logging dialog procedure posts to itself when a field loses the
+// focus (wParam: the field's id), as a deferred check does.
+inline constexpr UINT deferredMessage = WM_USER + 100;
+
+// Template numbers.
+inline constexpr WORD standardDialog = 1;  // edits 101 and 102, combo box 103, button 200, OK, Cancel
+
+class DialogTest : public PlatformTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Registers a template of the test module under `number`.
+  void addTemplate(WORD number, std::initializer_list<PlatformDialogItem> items,
+                   DWORD style = WS_POPUP | WS_CAPTION | WS_VISIBLE, const char16_t* caption = u"Test");
+
+  // Runs the template modally with the logging dialog procedure, owned by the main window;
+  // `initParam` is the result of WM_INITDIALOG (TRUE: the first tab stop gets the focus).
+  INT_PTR runDialog(WORD number, LPARAM initParam = TRUE);
+
+  // Creates the template as a modeless dialog with the logging dialog procedure.
+  HWND createDialog(WORD number, LPARAM initParam = TRUE);
+
+  HINSTANCE module = nullptr;
+  HWND mainWindow = nullptr;
+};
+
+// The events logged since the test began, in order: notifications as "EN_SETFOCUS 101",
+// "CBN_SELCHANGE 103", "BN_CLICKED 200", commands without a control as "command 1", and
+// "posted 101" when the deferred message for field 101 is handled ("posted 101, Tab down" while
+// the Tab key's release has not been taken from the queue yet).
+std::vector<std::string>& events();
+
+// The events that contain `part`, in order.
+std::vector<std::string> eventsWith(const std::string& part);
+
+// The logging dialog procedure: logs WM_COMMAND and the deferred message, posts the deferred
+// message on EN_KILLFOCUS and CBN_KILLFOCUS, ends the dialog with IDOK or IDCANCEL when those
+// are clicked, and returns WM_INITDIALOG's lParam from WM_INITDIALOG (nonzero: default focus).
+INT_PTR CALLBACK loggingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A window's text.
+std::u16string textOf(HWND window);
+
+// The id of the control that has the focus (0: none or no control).
+int focusedId();
+
+}  // namespace dsuptest

@@ -1,0 +1,159 @@
+// The edit control: change notifications (WM_SETTEXT included), the packed selection, the text
+// limit, typing and pasting, and texts that are cut to the caller's buffer.
+#include "platform/dialog_test_support.h"
+
+namespace dsuptest {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+constexpr WORD multiLineDialog = 2;
+constexpr int multiLineEdit = 104;
+
+class EditTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    addTemplate(multiLineDialog,
+                {{u"Edit", multiLineEdit, WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN, u"", 0, 0, 80, 40},
+                 {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 90, 0, 40, 14}});
+  }
+};
+
+// Edit controls of a modeless dialog, driven by messages.
+class EditControl : public EditTest {
+ protected:
+  void SetUp() override {
+    EditTest::SetUp();
+    dialog = createDialog(standardDialog, FALSE);
+    edit = GetDlgItem(dialog, firstEdit);
+    events().clear();
+  }
+  void TearDown() override {
+    DestroyWindow(dialog);
+    EditTest::TearDown();
+  }
+  DWORD selection() { return static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0)); }
+
+  HWND dialog = nullptr;
+  HWND edit = nullptr;
+};
+
+TEST_F(EditControl, SetTextNotifiesUpdateThenChangeAlsoWhenTextIsTheSame) {
+  SendMessageW(edit, EM_SETSEL, 1, 1);
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_TRUE(SetWindowTextW(edit, u"12.5"));
+    EXPECT_EQ(selection(), 0u) << "the selection is 0..0 after WM_SETTEXT";
+  }
+  EXPECT_EQ(events(), (Strings{"EN_UPDATE 101", "EN_CHANGE 101", "EN_UPDATE 101", "EN_CHANGE 101"}));
+  EXPECT_EQ(textOf(edit), u"12.5");
+}
+
+TEST_F(EditControl, MultiLineEditNotifiesReplaceSelButNotSetText) {
+  const HWND other = createDialog(multiLineDialog, FALSE);
+  const HWND multiLine = GetDlgItem(other, multiLineEdit);
+  events().clear();
+  SetWindowTextW(multiLine, u"first");
+  EXPECT_TRUE(events().empty());
+  SendMessageW(multiLine, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(u"x"));
+  EXPECT_EQ(events(), (Strings{"EN_UPDATE 104", "EN_CHANGE 104"}));
+  EXPECT_EQ(textOf(multiLine), u"xfirst");
+  DestroyWindow(other);
+}
+
+TEST_F(EditControl, SelectionIsOrderedClampedAndPackedIntoOneResult) {
+  struct Case {
+    LONG start, end;
+    DWORD expected;  // end in the high word, start in the low word
+  };
+  const Case cases[] = {
+      {2, 5, 0x00050002},  {5, 2, 0x00050002},  {0, -1, 0x000B0000},
+      {3, 100, 0x000B0003}, {-5, 2, 0x000B0002}, {11, 11, 0x000B000B},
+  };
+  SetWindowTextW(edit, u"hello world");
+  for (const Case& c : cases) {
+    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(c.start), c.end);
+    DWORD start = 99, end = 99;
+    EXPECT_EQ(static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                                               reinterpret_cast<LPARAM>(&end))),
+              c.expected)
+        << c.start << ", " << c.end;
+    EXPECT_EQ(MAKELONG(start, end), static_cast<LONG>(c.expected));
+  }
+  SendMessageW(edit, EM_SETSEL, 2, 5);
+  SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+  EXPECT_EQ(selection(), 0x00050005u) << "a start of -1 removes the selection, the caret stays at its end";
+}
+
+TEST_F(EditControl, ReplaceSelIsHeldToTheTextLimit) {
+  SetWindowTextW(edit, u"abc");
+  SendMessageW(edit, EM_LIMITTEXT, 5, 0);
+  EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 5);
+  SendMessageW(edit, EM_SETSEL, 3, 3);
+  events().clear();
+  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(u"defgh"));
+  EXPECT_EQ(textOf(edit), u"abcde");
+  EXPECT_EQ(events(), (Strings{"EN_MAXTEXT 101", "EN_UPDATE 101", "EN_CHANGE 101"}));
+  SetWindowTextW(edit, u"longer than five");
+  EXPECT_EQ(textOf(edit), u"longer than five") << "WM_SETTEXT is not limited";
+}
+
+TEST_F(EditControl, TextIsCutToTheBufferWithoutWritingPastIt) {
+  SetWindowTextW(edit, u"hello");
+  struct Case {
+    int capacity;
+    int copied;
+    std::u16string text;
+  };
+  for (const Case& c : {Case{4, 3, u"hel"}, Case{6, 5, u"hello"}, Case{1, 0, u""}, Case{0, 0, u"####"}}) {
+    WCHAR buffer[8] = {u'#', u'#', u'#', u'#', u'#', u'#', u'#', 0};
+    EXPECT_EQ(GetWindowTextW(edit, buffer, c.capacity), c.copied);
+    EXPECT_EQ(std::u16string(buffer).substr(0, c.text.size()), c.text);
+    EXPECT_EQ(buffer[c.capacity < 1 ? 0 : c.capacity], u'#') << "capacity " << c.capacity;
+  }
+  WCHAR buffer[4] = {u'#', u'#', u'#', 0};
+  EXPECT_EQ(GetDlgItemTextW(dialog, 999, buffer, 4), 0u);
+  EXPECT_EQ(buffer[0], 0) << "a missing control gives an empty text";
+  EXPECT_EQ(GetClassNameW(edit, buffer, 3), 2);
+  EXPECT_EQ(std::u16string(buffer), u"Ed");
+}
+
+// Edit controls of a modal dialog, typed into by the scripted user.
+class EditTyping : public EditTest {};
+
+TEST_F(EditTyping, EachTypedCharacterAndEachPasteIsOneChange) {
+  user.type(u"12").paste(u"345").type(u"\b").click(IDOK);
+  EXPECT_EQ(runDialog(standardDialog), IDOK);
+  EXPECT_EQ(eventsWith("EN_CHANGE").size(), 4u);
+  EXPECT_EQ(eventsWith("EN_UPDATE").size(), 4u);
+}
+
+TEST_F(EditTyping, TabbingIntoAFieldSelectsItsTextSoTypingReplacesIt) {
+  static std::u16string second;
+  addTemplate(3, {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP, u"", 0, 0, 40, 12},
+                  {u"Edit", secondEdit, WS_VISIBLE | WS_TABSTOP, u"old", 0, 20, 40, 12},
+                  {u"Button", IDOK, WS_VISIBLE | BS_DEFPUSHBUTTON, u"OK", 50, 0, 40, 14}});
+  user.type(u"7").tab().type(u"new").enter();
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    if (message != WM_COMMAND || LOWORD(wParam) != IDOK) return message == WM_INITDIALOG;
+    second = textOf(GetDlgItem(dialog, secondEdit));
+    return EndDialog(dialog, GetDlgItemInt(dialog, firstEdit, nullptr, FALSE));
+  };
+  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(3), mainWindow, procedure, 0), 7);
+  EXPECT_EQ(second, u"new");
+}
+
+TEST_F(EditTyping, EnterMakesANewLineOnlyInAMultiLineEditThatWantsReturns) {
+  static std::u16string typed;
+  user.type(u"a").enter().type(u"b").click(IDOK);
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    if (message != WM_COMMAND || LOWORD(wParam) != IDOK) return message == WM_INITDIALOG;
+    typed = textOf(GetDlgItem(dialog, multiLineEdit));
+    return EndDialog(dialog, IDOK);
+  };
+  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(multiLineDialog), mainWindow, procedure, 0), IDOK);
+  EXPECT_EQ(typed, u"a\r\nb");
+}
+
+}  // namespace
+}  // namespace dsuptest
