@@ -1,0 +1,278 @@
+// Dialogs from templates: finding templates, the controls' order, classes and window longs,
+// owners and parents, integer fields, WM_NEXTDLGCTL, the default push button, the dialog
+// procedure's results and the dialog manager's keys.
+#include <qxscroller.h>
+
+#include "platform/dialog_test_support.h"
+
+namespace dsuptest {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class Dialogs : public DialogTest {
+ protected:
+  void TearDown() override {
+    if (dialog) DestroyWindow(dialog);
+    DialogTest::TearDown();
+  }
+  HWND item(int id) { return GetDlgItem(dialog, id); }
+  LONG_PTR buttonType(int id) { return GetWindowLongPtrW(item(id), GWL_STYLE) & BS_TYPEMASK; }
+
+  HWND dialog = nullptr;
+};
+
+TEST_F(Dialogs, TemplatesAreFoundByNumberByNameWithoutCaseAndByHashNumber) {
+  const PlatformDialogTemplate named{WS_POPUP, u"Named", 0, 0, 100, 50, 0, nullptr};
+  ASSERT_TRUE(PlatformAddDialogTemplate(module, u"MethodDialog", &named));
+  ASSERT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(7), &named));
+  EXPECT_FALSE(PlatformAddDialogTemplate(nullptr, MAKEINTRESOURCEW(7), &named));
+  struct Case {
+    LPCWSTR name;
+    bool found;
+  };
+  for (const Case& c : {Case{MAKEINTRESOURCEW(7), true}, Case{u"#7", true}, Case{u"methoddialog", true},
+                        Case{u"METHODDIALOG", true}, Case{u"Other", false}, Case{MAKEINTRESOURCEW(8), false}}) {
+    const HWND created = CreateDialogParamW(module, c.name, mainWindow, loggingDialogProc, FALSE);
+    EXPECT_EQ(created != nullptr, c.found);
+    if (created) {
+      EXPECT_EQ(textOf(created), u"Named");
+      DestroyWindow(created);
+    } else {
+      EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    }
+  }
+  EXPECT_EQ(DialogBoxParamW(module, u"Other", mainWindow, loggingDialogProc, 0), -1);
+}
+
+TEST_F(Dialogs, ChildrenAreInTemplateOrderWithTheirClassNames) {
+  addTemplate(2, {{u"edit", 11, WS_VISIBLE, nullptr, 0, 0, 10, 10},
+                  {u"BUTTON", 12, WS_VISIBLE, nullptr, 0, 0, 10, 10},
+                  {u"Static", 13, WS_VISIBLE, nullptr, 0, 0, 10, 10},
+                  {u"ComboBox", 14, WS_VISIBLE | CBS_DROPDOWNLIST, nullptr, 0, 0, 10, 10},
+                  {QXSCROLLER_CLASSNAME, 15, WS_VISIBLE, nullptr, 0, 0, 10, 10}});
+  dialog = createDialog(2);
+  const std::u16string expected[] = {u"Edit", u"Button", u"Static", u"ComboBox", QXSCROLLER_CLASSNAME};
+  int id = 11;
+  HWND child = GetTopWindow(dialog);
+  for (const std::u16string& className : expected) {
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(child), id++);
+    WCHAR name[32];
+    GetClassNameW(child, name, 32);
+    EXPECT_EQ(std::u16string(name), className);
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  EXPECT_EQ(child, nullptr);
+  WCHAR name[32];
+  GetClassNameW(dialog, name, 32);
+  EXPECT_EQ(std::u16string(name), u"#32770");
+}
+
+TEST_F(Dialogs, WindowLongsHoldTheDialogsDataIdsInstanceAndStyle) {
+  dialog = createDialog(standardDialog);
+  EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 0);
+  EXPECT_EQ(SetWindowLongPtrW(dialog, DWLP_USER, 0x1234), 0);
+  EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 0x1234);
+  EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_DLGPROC), reinterpret_cast<LONG_PTR>(&loggingDialogProc));
+  EXPECT_EQ(GetWindowLongPtrW(dialog, GWLP_HINSTANCE), reinterpret_cast<LONG_PTR>(module));
+  EXPECT_EQ(GetWindowLongPtrW(item(secondEdit), GWLP_ID), secondEdit);
+  EXPECT_EQ(GetWindowLongPtrW(item(secondEdit), GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+  EXPECT_EQ(GetWindowLongPtrW(item(secondEdit), DWLP_USER), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX)) << "controls have no dialog longs";
+  const HWND destroyed = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, module, nullptr);
+  DestroyWindow(destroyed);
+  EXPECT_EQ(GetWindowLongPtrW(destroyed, GWLP_ID), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+  EXPECT_FALSE(IsWindow(destroyed));
+}
+
+TEST_F(Dialogs, OwnerIsTheTopLevelWindowAndGetParentOfAnOwnedPopupIsItsOwner) {
+  const HWND child = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, mainWindow, nullptr,
+                                     module, nullptr);
+  dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(standardDialog), child, loggingDialogProc, TRUE);
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), mainWindow);
+  EXPECT_EQ(GetParent(dialog), mainWindow);
+  EXPECT_EQ(GetParent(item(firstEdit)), dialog);
+  EXPECT_EQ(GetParent(child), mainWindow);
+  EXPECT_EQ(GetWindow(child, GW_OWNER), nullptr);
+  EXPECT_TRUE(IsChild(mainWindow, child));
+  EXPECT_FALSE(IsChild(mainWindow, dialog)) << "an owned window is no child";
+  const HWND overlapped =
+      CreateWindowExW(0, u"Static", u"", WS_OVERLAPPED, 0, 0, 10, 10, mainWindow, nullptr, module, nullptr);
+  EXPECT_EQ(GetParent(overlapped), nullptr) << "only an owned pop-up window has its owner as parent";
+  EXPECT_EQ(GetWindow(overlapped, GW_OWNER), mainWindow);
+  DestroyWindow(overlapped);
+  DestroyWindow(child);
+}
+
+TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
+  struct Case {
+    const char16_t* text;
+    BOOL isSigned;
+    BOOL translated;
+    UINT value;
+  };
+  const Case cases[] = {
+      {u"12", TRUE, TRUE, 12},           {u"  -7", TRUE, TRUE, static_cast<UINT>(-7)},
+      {u"-7", FALSE, FALSE, 0},          {u"+7", TRUE, TRUE, 7},
+      {u"12a", TRUE, TRUE, 12},          {u"", TRUE, FALSE, 0},
+      {u"   ", TRUE, FALSE, 0},          {u"x12", TRUE, FALSE, 0},
+      {u"2147483647", TRUE, TRUE, 2147483647u},
+      {u"2147483648", TRUE, FALSE, 0},   {u"-2147483648", TRUE, TRUE, 0x80000000u},
+      {u"4294967295", FALSE, TRUE, 4294967295u},
+      {u"4294967296", FALSE, FALSE, 0},
+  };
+  dialog = createDialog(standardDialog);
+  for (const Case& c : cases) {
+    SetDlgItemTextW(dialog, firstEdit, c.text);
+    BOOL translated = 2;
+    EXPECT_EQ(GetDlgItemInt(dialog, firstEdit, &translated, c.isSigned), c.value);
+    EXPECT_EQ(translated, c.translated) << std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text));
+  }
+  BOOL translated = 2;
+  EXPECT_EQ(GetDlgItemInt(dialog, 999, &translated, TRUE), 0u);
+  EXPECT_FALSE(translated);
+  EXPECT_TRUE(SetDlgItemInt(dialog, firstEdit, static_cast<UINT>(-5), TRUE));
+  EXPECT_EQ(textOf(item(firstEdit)), u"-5");
+  SetDlgItemInt(dialog, firstEdit, static_cast<UINT>(-5), FALSE);
+  EXPECT_EQ(textOf(item(firstEdit)), u"4294967291");
+  EXPECT_FALSE(SetDlgItemInt(dialog, 999, 1, TRUE));
+}
+
+TEST_F(Dialogs, InitDialogReturningTrueFocusesTheFirstTabStopWithItsTextSelected) {
+  addTemplate(2, {{u"Static", 10, WS_VISIBLE, u"Label", 0, 0, 20, 10},
+                  {u"Edit", 11, WS_VISIBLE | WS_TABSTOP | WS_DISABLED, u"", 0, 10, 20, 10},
+                  {u"Edit", 12, WS_TABSTOP, u"", 0, 20, 20, 10},
+                  {u"Edit", 13, WS_VISIBLE | WS_TABSTOP, u"abc", 0, 30, 20, 10}});
+  dialog = createDialog(2);
+  EXPECT_EQ(focusedId(), 13) << "the first visible, enabled tab stop";
+  EXPECT_EQ(SendMessageW(item(13), EM_GETSEL, 0, 0), MAKELONG(0, 3));
+}
+
+TEST_F(Dialogs, NextDlgCtlWithAHandleFocusesThatControlAndWithoutOneTheNextTabStop) {
+  dialog = createDialog(standardDialog);
+  SetDlgItemTextW(dialog, secondEdit, u"abc");
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(secondEdit)), TRUE);
+  EXPECT_EQ(focusedId(), secondEdit);
+  EXPECT_EQ(SendMessageW(item(secondEdit), EM_GETSEL, 0, 0), MAKELONG(0, 3));
+  SendMessageW(dialog, WM_NEXTDLGCTL, 1, FALSE);
+  EXPECT_EQ(focusedId(), firstEdit);
+  SendMessageW(dialog, WM_NEXTDLGCTL, 1, FALSE);
+  EXPECT_EQ(focusedId(), IDCANCEL) << "wrapping around backwards";
+  SendMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE);
+  EXPECT_EQ(focusedId(), firstEdit) << "wrapping around forwards";
+}
+
+TEST_F(Dialogs, PushButtonReachedByTheDialogManagerBecomesTheDefaultButton) {
+  dialog = createDialog(standardDialog);
+  EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(pushButton)), TRUE);
+  EXPECT_EQ(buttonType(pushButton), BS_DEFPUSHBUTTON);
+  EXPECT_EQ(buttonType(IDOK), BS_PUSHBUTTON);
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(firstEdit)), TRUE);
+  EXPECT_EQ(buttonType(pushButton), BS_PUSHBUTTON);
+  EXPECT_EQ(buttonType(IDOK), BS_DEFPUSHBUTTON) << "the dialog's default button is the default again";
+  EXPECT_TRUE(SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0));
+  EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDCANCEL, DC_HASDEFID));
+  EXPECT_EQ(buttonType(IDCANCEL), BS_DEFPUSHBUTTON);
+  EXPECT_EQ(buttonType(IDOK), BS_PUSHBUTTON);
+}
+
+TEST_F(Dialogs, NonzeroResultOfTheDialogProcedureGivesDwlpMsgResult) {
+  const auto procedure = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
+    if (message == WM_USER + 7) {
+      SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 77);
+      return TRUE;
+    }
+    if (message == DM_GETDEFID) return dialog == nullptr;  // FALSE: the default handling answers
+    return message == WM_INITDIALOG ? 5 : FALSE;
+  };
+  dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(standardDialog), mainWindow, procedure, 0);
+  EXPECT_EQ(SendMessageW(dialog, WM_USER + 7, 0, 0), 77);
+  EXPECT_EQ(SendMessageW(dialog, WM_USER + 8, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
+  EXPECT_EQ(SendMessageW(dialog, WM_INITDIALOG, 0, 0), 5) << "WM_INITDIALOG gives the procedure's own result";
+  const auto swallowing = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == DM_GETDEFID; };
+  SetWindowLongPtrW(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(+swallowing));
+  EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), 0) << "a procedure that takes DM_GETDEFID answers itself";
+}
+
+TEST_F(Dialogs, DialogManagerKeysSendTheCommandsOfTabEnterAndEscape) {
+  struct Case {
+    int focus;
+    WPARAM key;
+    Strings expected;
+  };
+  const Case cases[] = {
+      {firstEdit, VK_TAB, {"EN_KILLFOCUS 101", "EN_SETFOCUS 102"}},
+      {firstEdit, VK_RETURN, {"BN_CLICKED 1"}},
+      {firstEdit, VK_ESCAPE, {"BN_CLICKED 2"}},
+      {IDCANCEL, VK_RETURN, {"BN_CLICKED 2"}},  // reached by the dialog manager: the default button
+  };
+  for (const Case& c : cases) {
+    dialog = createDialog(standardDialog);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(c.focus)), TRUE);
+    events().clear();
+    MSG key{GetFocus(), WM_KEYDOWN, c.key, 1, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessageW(dialog, &key));
+    events().resize(c.expected.size());  // what ending the dialog causes does not count here
+    EXPECT_EQ(events(), c.expected) << "key " << c.key;
+    DestroyWindow(dialog);
+  }
+  dialog = nullptr;
+}
+
+TEST_F(Dialogs, EnterWithoutDefaultButtonSendsIdokAndWithADisabledOneNothing) {
+  addTemplate(2, {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP, u"", 0, 0, 40, 12}});
+  dialog = createDialog(2);
+  MSG enter{item(firstEdit), WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
+  events().clear();
+  IsDialogMessageW(dialog, &enter);
+  ASSERT_FALSE(events().empty());
+  EXPECT_EQ(events().front(), "command 1");
+  DestroyWindow(dialog);
+  dialog = createDialog(standardDialog);
+  EnableWindow(item(IDOK), FALSE);
+  events().clear();
+  enter.hwnd = item(firstEdit);
+  IsDialogMessageW(dialog, &enter);
+  EXPECT_TRUE(events().empty());
+  MSG elsewhere{mainWindow, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
+  EXPECT_FALSE(IsDialogMessageW(dialog, &elsewhere));
+}
+
+TEST_F(Dialogs, TabOrderSkipsHiddenAndDisabledControlsAndWraps) {
+  dialog = createDialog(standardDialog);
+  ShowWindow(item(secondEdit), SW_HIDE);
+  EnableWindow(item(comboBox), FALSE);
+  EXPECT_EQ(GetNextDlgTabItem(dialog, item(firstEdit), FALSE), item(pushButton));
+  EXPECT_EQ(GetNextDlgTabItem(dialog, item(pushButton), TRUE), item(firstEdit));
+  EXPECT_EQ(GetNextDlgTabItem(dialog, item(IDCANCEL), FALSE), item(firstEdit));
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), item(IDCANCEL));
+  EXPECT_EQ(GetNextDlgTabItem(dialog, GetWindow(item(comboBox), GW_CHILD), FALSE), item(pushButton))
+      << "from inside a control, from that control";
+}
+
+class DialogKeys : public DialogTest {};
+
+TEST_F(DialogKeys, TabAndShiftTabMoveThroughTheTabStops) {
+  user.tab().tab().shiftTab().shiftTab().shiftTab().escape();
+  EXPECT_EQ(runDialog(standardDialog), IDCANCEL);
+  EXPECT_EQ(eventsWith("SETFOCUS"), (Strings{"EN_SETFOCUS 101", "EN_SETFOCUS 102", "CBN_SETFOCUS 103",
+                                             "EN_SETFOCUS 102", "EN_SETFOCUS 101"}));
+}
+
+TEST_F(DialogKeys, AClickDoesNotMakeAButtonTheDefaultButtonButTabbingOntoItDoes) {
+  user.click(pushButton).enter();
+  EXPECT_EQ(runDialog(standardDialog), IDOK);
+  EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 200", "BN_CLICKED 1"}));
+  events().clear();
+  user.tab().tab().tab().enter().escape();
+  EXPECT_EQ(runDialog(standardDialog), IDCANCEL);
+  EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 200", "BN_CLICKED 2"}));
+}
+
+}  // namespace
+}  // namespace dsuptest
