@@ -1,0 +1,146 @@
+// Modal dialogs and message boxes: EndDialog's value, the owner disabled while they run, the
+// dialog shown when its queue first goes empty, nesting, and the focus given back afterwards.
+#include "platform/dialog_test_support.h"
+
+namespace dsuptest {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class ModalDialogs : public DialogTest {
+ protected:
+  INT_PTR run(DLGPROC procedure, LPARAM initParam = 0, WORD number = standardDialog) {
+    return DialogBoxParamW(module, MAKEINTRESOURCEW(number), mainWindow, procedure, initParam);
+  }
+};
+
+// What a procedure under test noted while the dialog ran.
+std::vector<std::string>& notes() { return events(); }
+
+TEST_F(ModalDialogs, TheDialogReturnsTheValueGivenToEndDialog) {
+  const auto endAtOnce = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
+    return message == WM_INITDIALOG && EndDialog(dialog, 42);
+  };
+  EXPECT_EQ(run(endAtOnce), 42);
+  const auto endOnClick = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    return message == WM_COMMAND && LOWORD(wParam) == pushButton && EndDialog(dialog, -7);
+  };
+  user.click(pushButton);
+  EXPECT_EQ(run(endOnClick), -7);
+}
+
+TEST_F(ModalDialogs, WithoutTemplateOrWithAnInvalidOwnerTheDialogDoesNotStart) {
+  EXPECT_EQ(run(loggingDialogProc, 0, 99), -1);
+  const HWND gone = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, module, nullptr);
+  DestroyWindow(gone);
+  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(standardDialog), gone, loggingDialogProc, 0), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+  EXPECT_TRUE(events().empty());
+}
+
+TEST_F(ModalDialogs, TheOwnerIsDisabledWhileTheDialogRunsAndActiveAfterwards) {
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    const HWND owner = GetWindow(dialog, GW_OWNER);
+    if (message == WM_INITDIALOG) {
+      notes().push_back(IsWindowEnabled(owner) ? "owner enabled" : "owner disabled");
+      notes().push_back(IsWindowVisible(dialog) ? "shown at init" : "hidden at init");
+      PostMessageW(dialog, deferredMessage, 0, 0);
+    } else if (message == deferredMessage) {
+      notes().push_back(IsWindowVisible(dialog) ? "shown before idle" : "hidden before idle");
+    } else if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+      notes().push_back(IsWindowVisible(dialog) && GetActiveWindow() == dialog ? "shown and active" : "not shown");
+      EndDialog(dialog, IDOK);
+    }
+    return TRUE;
+  };
+  user.click(IDOK);
+  EXPECT_EQ(run(procedure), IDOK);
+  EXPECT_EQ(notes(), (Strings{"owner disabled", "hidden at init", "hidden before idle", "shown and active"}));
+  EXPECT_TRUE(IsWindowEnabled(mainWindow));
+  EXPECT_EQ(GetActiveWindow(), mainWindow);
+}
+
+TEST_F(ModalDialogs, NestedDialogRunsOwnedByTheOuterOneAndTheFocusComesBack) {
+  static HINSTANCE instance = nullptr;
+  instance = module;
+  const auto outer = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_COMMAND && LOWORD(wParam) == pushButton && HIWORD(wParam) == BN_CLICKED) {
+      PostMessageW(dialog, WM_USER + 5, 0, 0);  // handled while the inner dialog runs
+      const INT_PTR inner = DialogBoxParamW(instance, MAKEINTRESOURCEW(standardDialog), dialog, loggingDialogProc, TRUE);
+      notes().push_back("inner returned " + std::to_string(inner) + ", focus on " + std::to_string(focusedId()));
+      return TRUE;
+    }
+    if (message == WM_USER + 5) {
+      const HWND active = GetActiveWindow();
+      notes().push_back(std::string(IsWindowEnabled(dialog) ? "outer enabled" : "outer disabled") +
+                        (GetWindow(active, GW_OWNER) == dialog ? ", inner owned by outer" : ""));
+      return TRUE;
+    }
+    return loggingDialogProc(dialog, message, wParam, lParam);
+  };
+  user.click(pushButton).escape().click(IDOK);
+  EXPECT_EQ(run(outer, TRUE), IDOK);
+  EXPECT_EQ(eventsWith("outer"), Strings{"outer disabled, inner owned by outer"});
+  EXPECT_EQ(eventsWith("inner returned"), Strings{"inner returned 2, focus on 200"});
+  EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 2", "BN_CLICKED 1"}));
+}
+
+TEST_F(ModalDialogs, MessageBoxTakesTheFocusAndGivesItBack) {
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_INITDIALOG) PostMessageW(dialog, WM_USER + 1, 0, 0);
+    if (message != WM_USER + 1) return loggingDialogProc(dialog, message, wParam, lParam);
+    const int answer = MessageBoxW(dialog, u"Value out of range", u"Check", MB_OKCANCEL);
+    notes().push_back("answer " + std::to_string(answer) + ", focus on " + std::to_string(focusedId()));
+    return TRUE;
+  };
+  user.answerMessageBox(IDCANCEL).click(IDOK);
+  EXPECT_EQ(run(procedure, TRUE), IDOK);
+  EXPECT_EQ(events(), (Strings{"EN_SETFOCUS 101", "EN_KILLFOCUS 101", "posted 101", "EN_SETFOCUS 101",
+                               "answer 2, focus on 101", "EN_KILLFOCUS 101", "posted 101", "BN_CLICKED 1"}));
+}
+
+TEST_F(ModalDialogs, ActiveWindowDuringAMessageBoxIsTheBoxOfAnotherModule) {
+  static LONG_PTR activeInstance = 0;
+  static HWND activeOwner = nullptr;
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_USER + 2) {  // handled inside the box's loop
+      activeInstance = GetWindowLongPtrW(GetActiveWindow(), GWLP_HINSTANCE);
+      activeOwner = GetWindow(GetActiveWindow(), GW_OWNER);
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == pushButton) {
+      PostMessageW(dialog, WM_USER + 2, 0, 0);
+      MessageBoxW(dialog, u"Text", nullptr, MB_OK);
+    }
+    return loggingDialogProc(dialog, message, wParam, lParam);
+  };
+  user.tab().tab().tab().enter().answerMessageBox(IDOK).escape();
+  EXPECT_EQ(run(procedure, TRUE), IDCANCEL);
+  EXPECT_NE(activeInstance, 0);
+  EXPECT_NE(activeInstance, reinterpret_cast<LONG_PTR>(module)) << "the box is not the driver's window";
+  EXPECT_NE(activeOwner, nullptr);
+}
+
+TEST_F(ModalDialogs, EscapeClosesABoxWithOnlyOkAsOkAndOneWithCancelAsCancel) {
+  // A message posted before the box is handled inside the box's loop, and presses Escape there.
+  const auto pressEscapeInBox = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+    if (message != WM_USER + 4) return message == WM_INITDIALOG;
+    MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+    IsDialogMessageW(GetActiveWindow(), &escape);
+    return TRUE;
+  };
+  const HWND dialog =
+      CreateDialogParamW(module, MAKEINTRESOURCEW(standardDialog), mainWindow, pressEscapeInBox, 0);
+  struct Case {
+    UINT type;
+    int answer;
+  };
+  for (const Case& c : {Case{MB_OK, IDOK}, Case{MB_OKCANCEL, IDCANCEL}, Case{MB_YESNO, IDNO}}) {
+    PostMessageW(dialog, WM_USER + 4, 0, 0);
+    if (c.type == MB_YESNO) user.answerMessageBox(IDNO);  // Escape does not close a box without Cancel
+    EXPECT_EQ(MessageBoxW(dialog, u"Text", u"Caption", c.type), c.answer);
+  }
+  DestroyWindow(dialog);
+}
+
+}  // namespace
+}  // namespace dsuptest
