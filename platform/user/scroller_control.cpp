@@ -84,16 +84,10 @@ void paint(HWND scroller, ScrollerState& state) {
     if (inView(scroller, state, row) && IsWindow(scroller)) askForRow(scroller, state, row);
 }
 
-// Moves the rows from `first` on by `shift` (negative: up, dropping those that would move above
-// `first`).
+// Moves the shown rows from `first` on by `shift` rows (down, or up when negative).
 void shiftRows(ScrollerState& state, int first, int shift) {
   std::map<int, ShownRow> moved;
-  for (auto& [row, shown] : state.shown) {
-    if (row < first)
-      moved.emplace(row, std::move(shown));
-    else if (row + shift >= first)
-      moved.emplace(row + shift, std::move(shown));
-  }
+  for (auto& [row, shown] : state.shown) moved.emplace(row < first ? row : row + shift, std::move(shown));
   state.shown = std::move(moved);
 }
 
