@@ -70,11 +70,10 @@ void recordBeep(UINT type) {
   append(std::move(entry));
 }
 
-void recordFocusChange(HWND from, HWND to) {
+void recordFocusChange(HWND from, HWND to, int toId) {
   sim::TraceEntry entry;
   entry.kind = sim::TraceKind::focus;
-  entry.focusFrom = from;
-  entry.focusTo = to;
+  entry.focus = {from, to, toId};
   append(std::move(entry));
 }
 
@@ -105,8 +104,8 @@ std::vector<UINT> beeps() {
   return collect<UINT>(TraceKind::beep, [](const TraceEntry& e) { return e.beep; });
 }
 
-std::vector<HWND> focusChanges() {
-  return collect<HWND>(TraceKind::focus, [](const TraceEntry& e) { return e.focusTo; });
+std::vector<FocusChange> focusChanges() {
+  return collect<FocusChange>(TraceKind::focus, [](const TraceEntry& e) { return e.focus; });
 }
 
 std::vector<std::string> failures() {

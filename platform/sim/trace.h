@@ -22,14 +22,19 @@ struct MessageBoxRecord {
   int answer;  // the button that closed the box; 0 when it was not answered
 };
 
+struct FocusChange {
+  HWND from;  // the window that had the focus (null: none)
+  HWND to;    // the window that has it now (null: none)
+  int toId;   // the control id of `to`; 0 when it is no control
+};
+
 enum class TraceKind { messageBox, beep, focus, failure };
 
 struct TraceEntry {
   TraceKind kind = TraceKind::failure;
   MessageBoxRecord messageBox{};  // kind messageBox
   UINT beep = 0;                  // kind beep: the sound type given to MessageBeep
-  HWND focusFrom = nullptr;       // kind focus: the window that had the focus
-  HWND focusTo = nullptr;         // kind focus: the window that has it now (null: none)
+  FocusChange focus{};            // kind focus
   std::string failure;            // kind failure: what went wrong, in words
 };
 
@@ -39,7 +44,7 @@ SIM_API std::vector<TraceEntry> trace();
 // The parts of the trace of one kind, in order.
 SIM_API std::vector<MessageBoxRecord> messageBoxes();
 SIM_API std::vector<UINT> beeps();
-SIM_API std::vector<HWND> focusChanges();  // the window that received the focus at each change
+SIM_API std::vector<FocusChange> focusChanges();
 SIM_API std::vector<std::string> failures();
 
 // Removes the failures from the trace and returns them.

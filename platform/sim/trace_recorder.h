@@ -12,7 +12,7 @@ namespace qxplatform {
 std::uint64_t recordMessageBox(HWND owner, std::u16string caption, std::u16string text, UINT style);
 void recordMessageBoxAnswer(std::uint64_t serial, int answer);
 void recordBeep(UINT type);
-void recordFocusChange(HWND from, HWND to);
+void recordFocusChange(HWND from, HWND to, int toId);
 void recordFailure(std::string what);
 
 }  // namespace qxplatform

@@ -13,7 +13,8 @@ HWND changeFocus(HWND handle) {
   const HWND previous = thread.focus;
   if (previous == handle) return previous;
   thread.focus = handle;
-  recordFocusChange(previous, handle);
+  const Window* window = lookUpWindow(handle);
+  recordFocusChange(previous, handle, window && window->isChild() ? static_cast<int>(window->id) : 0);
   if (handle) noteDialogFocus(handle);
   if (previous && lookUpWindow(previous)) {
     SendMessageW(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);

@@ -6,6 +6,8 @@
 #include "platform/dialog_test_support.h"
 #include "sim/clock.h"
 
+#include <thread>
+
 namespace dsuptest {
 namespace {
 
@@ -110,6 +112,26 @@ TEST_F(MessageOrder, MessageTimeOfInputIsWhenItWasGenerated) {
   };
   EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(2), mainWindow, procedure, 0), IDOK);
   EXPECT_EQ(clickTime, 5250);
+}
+
+TEST_F(MessageOrder, OtherThreadsMayPostButNotUseTheWindowOtherwise) {
+  BOOL posted = FALSE, exists = FALSE, textSet = TRUE;
+  DWORD error = 0;
+  std::thread other([&] {
+    posted = PostMessageW(mainWindow, WM_USER + 9, 1, 2);
+    exists = IsWindow(mainWindow);
+    textSet = SetWindowTextW(mainWindow, u"from elsewhere");
+    error = GetLastError();
+  });
+  other.join();
+  EXPECT_TRUE(posted);
+  EXPECT_TRUE(exists);
+  EXPECT_FALSE(textSet);
+  EXPECT_EQ(error, static_cast<DWORD>(ERROR_WINDOW_OF_OTHER_THREAD));
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, mainWindow, 0, 0, PM_REMOVE));
+  EXPECT_EQ(message.message, static_cast<UINT>(WM_USER + 9));
+  EXPECT_EQ(message.lParam, 2);
 }
 
 }  // namespace
