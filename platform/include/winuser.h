@@ -43,8 +43,9 @@
  *     items; no match gives CB_ERR and leaves the selection. CB_SETCURSEL and CB_SELECTSTRING
  *     update the edit text; they, WM_SETTEXT and CB_INSERTSTRING (-1 appends, an index beyond the
  *     count is CB_ERR) send no notification. The user's typing sends CBN_EDITUPDATE and
- *     CBN_EDITCHANGE and clears the selection; the user's choice from the list sends
- *     CBN_SELCHANGE, CBN_SELENDOK and CBN_CLOSEUP; the edit part is an "Edit" window with id 1001.
+ *     CBN_EDITCHANGE and clears the selection; the user's choice from the list sends CBN_DROPDOWN
+ *     as the list opens, then CBN_SELCHANGE (when the selection changes), CBN_SELENDOK and
+ *     CBN_CLOSEUP; the edit part is an "Edit" window with id 1001.
  *  8. GetDlgItemInt skips leading blanks, takes a sign only when signed, needs a digit, stops at
  *     the first other character and fails outside the 32-bit range; SetDlgItemInt writes signed
  *     or unsigned decimal.
@@ -53,9 +54,10 @@
  *     selected, and a push button reached this way becomes the default button.
  * 10. Dialog manager keys (IsDialogMessageW): Tab and Shift+Tab move over the visible, enabled
  *     WS_TABSTOP controls in creation order, wrapping around; Enter sends WM_COMMAND with BN_CLICKED
- *     for the focused default push button, else for DM_GETDEFID's button when it is enabled, else
- *     WM_COMMAND IDOK; Escape sends WM_COMMAND IDCANCEL. A multi-line edit keeps Enter only with
- *     ES_WANTRETURN. A click on a push button does not make it the default button.
+ *     for the focused default push button, else for DM_GETDEFID's button (nothing when that button
+ *     is disabled), else WM_COMMAND IDOK; Escape sends WM_COMMAND IDCANCEL. A multi-line edit keeps
+ *     Enter only with ES_WANTRETURN. A click on a push button does not make it the default button.
+ *     WM_CLOSE is a posted click of IDCANCEL (a beep when that button is disabled).
  * 11. Dialog procedures: a nonzero result makes DWLP_MSGRESULT the message's result (except for
  *     WM_INITDIALOG and the WM_CTLCOLOR* messages); a zero result leaves the message to the
  *     dialog's default handling (focus memory, DM_GETDEFID, DM_SETDEFID, WM_NEXTDLGCTL, WM_CLOSE
