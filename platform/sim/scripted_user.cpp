@@ -138,20 +138,39 @@ struct ScriptedUser::Impl final : InputSource {
     return true;
   }
 
+  // The window that a click at a client point of `window` reaches: the deepest visible child
+  // under the point; a disabled window takes no mouse input, the click reaches the window beneath.
+  // The point is made relative to the window found.
+  static HWND windowAt(HWND window, int& x, int& y) {
+    for (bool descended = true; descended;) {
+      descended = false;
+      for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const Window* c = lookUpWindow(child);
+        if (c && (c->style & WS_VISIBLE) && x >= c->x && x < c->x + c->width && y >= c->y && y < c->y + c->height) {
+          x -= c->x;
+          y -= c->y;
+          window = child;
+          descended = true;
+          break;
+        }
+      }
+    }
+    for (const Window* w = lookUpWindow(window); w && w->isChild() && (w->style & WS_DISABLED);
+         w = lookUpWindow(window)) {
+      x += w->x;
+      y += w->y;
+      window = w->parent;
+    }
+    return window;
+  }
+
   bool play(const Click& a, HWND loopWindow) {
     const HWND target = control(loopWindow, a.controlId, "clicks");
     if (!target) return true;
     RECT area;
     GetClientRect(target, &area);
     int x = area.right / 2, y = area.bottom / 2;
-    HWND receiver = target;
-    // A disabled control does not take mouse input: the click reaches the window beneath it.
-    while (!IsWindowEnabled(receiver) && GetParent(receiver) && (GetWindowLongPtrW(receiver, GWL_STYLE) & WS_CHILD)) {
-      const Window* window = lookUpWindow(receiver);
-      x += window->x;
-      y += window->y;
-      receiver = window->parent;
-    }
+    const HWND receiver = windowAt(target, x, y);
     clickAt(receiver, x, y);
     return true;
   }

@@ -123,5 +123,11 @@ TEST_F(ComboBoxUser, TypingNotifiesEditChangeAndChoosingNotifiesSelChange) {
   EXPECT_EQ(selectionAfterTyping, CB_ERR) << "typed text is no item of the list";
 }
 
+TEST_F(ComboBoxUser, ClickOnTheEditPartFocusesItWithoutOpeningTheList) {
+  user.click(comboBox).click(IDOK);
+  EXPECT_EQ(runDialog(standardDialog), IDOK);
+  EXPECT_EQ(eventsWith("CBN_"), (Strings{"CBN_SETFOCUS 103", "CBN_KILLFOCUS 103"}));
+}
+
 }  // namespace
 }  // namespace dsuptest

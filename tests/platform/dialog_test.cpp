@@ -274,5 +274,16 @@ TEST_F(DialogKeys, AClickDoesNotMakeAButtonTheDefaultButtonButTabbingOntoItDoes)
   EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 200", "BN_CLICKED 2"}));
 }
 
+TEST_F(DialogKeys, AClickOnADisabledControlReachesNoControl) {
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_INITDIALOG) EnableWindow(GetDlgItem(dialog, pushButton), FALSE);
+    return loggingDialogProc(dialog, message, wParam, lParam);
+  };
+  user.click(pushButton).escape();
+  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(standardDialog), mainWindow, procedure, TRUE), IDCANCEL);
+  EXPECT_EQ(events(), (Strings{"EN_SETFOCUS 101", "BN_CLICKED 2", "EN_KILLFOCUS 101"}))
+      << "the focus stays in the field until the dialog ends, which drops what was posted to it";
+}
+
 }  // namespace
 }  // namespace dsuptest
