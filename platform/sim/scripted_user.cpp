@@ -6,6 +6,7 @@
 #include <qxscroller.h>
 
 #include <deque>
+#include <iterator>
 #include <variant>
 
 #include "sim/clock.h"
@@ -60,8 +61,11 @@ using Action = std::variant<TypeText, PasteText, PressKey, Click, ChooseComboIte
                             SwitchAway, SwitchBack>;
 
 const char* nameOf(const Action& action) {
-  static constexpr const char* names[] = {"type",   "paste",  "key press", "click",       "combo box choice",
-                                          "row click", "answer", "wait",      "switch away", "switch back"};
+  static constexpr const char* names[] = {"typing",     "a paste",     "a key press",
+                                          "a click",    "a combo box choice", "a row click",
+                                          "an answer",  "a wait",      "a switch to another application",
+                                          "a switch back"};
+  static_assert(std::size(names) == std::variant_size_v<Action>);
   return names[action.index()];
 }
 
@@ -93,7 +97,7 @@ struct ScriptedUser::Impl final : InputSource {
     if (messageBoxWaits != isAnswer) {
       qxplatform::recordFailure(isAnswer ? "the script answers a message box, but " + describeWindow(loopWindow) +
                                                " is waiting for input"
-                                         : describeWindow(loopWindow) + " was shown, but the script's next action is a " +
+                                         : describeWindow(loopWindow) + " was shown, but the script's next action is " +
                                                nameOf(action));
       return false;
     }

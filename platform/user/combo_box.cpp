@@ -41,8 +41,6 @@ int count(const ComboState& state) { return static_cast<int>(state.items.size())
 
 bool hasList(const ComboState& state) { return state.type == CBS_SIMPLE || state.dropped; }
 
-void notify(HWND combo, WORD code) { notifyParent(combo, code); }
-
 // Shows the selected item in the edit part, without notifications; focused, its text selected.
 void showSelection(const ComboState& state) {
   if (!state.edit) return;
@@ -120,25 +118,25 @@ std::u16string editText(const ComboState& state) {
 void gainFocus(HWND combo, ComboState& state) {
   if (state.focused) return;
   state.focused = true;
-  notify(combo, CBN_SETFOCUS);
+  notifyParent(combo, CBN_SETFOCUS);
 }
 
 void closeList(HWND combo, ComboState& state, bool chosen) {
   if (!state.dropped) return;
-  if (chosen) notify(combo, CBN_SELENDOK);
+  if (chosen) notifyParent(combo, CBN_SELENDOK);
   state.dropped = false;
-  notify(combo, CBN_CLOSEUP);
+  notifyParent(combo, CBN_CLOSEUP);
 }
 
 void loseFocus(HWND combo, ComboState& state) {
   if (!state.focused) return;
   closeList(combo, state, false);
   state.focused = false;
-  notify(combo, CBN_KILLFOCUS);
+  notifyParent(combo, CBN_KILLFOCUS);
 }
 
 void openList(HWND combo, ComboState& state) {
-  notify(combo, CBN_DROPDOWN);
+  notifyParent(combo, CBN_DROPDOWN);
   state.dropped = true;
   // The list opens on the item that the edit text begins.
   if (state.edit) {
@@ -156,11 +154,11 @@ void editNotification(HWND combo, ComboState& state, WORD code) {
       loseFocus(combo, state);
       break;
     case EN_UPDATE:
-      notify(combo, CBN_EDITUPDATE);
+      notifyParent(combo, CBN_EDITUPDATE);
       break;
     case EN_CHANGE:
       state.selection = -1;  // what the user types is no item of the list
-      notify(combo, CBN_EDITCHANGE);
+      notifyParent(combo, CBN_EDITCHANGE);
       break;
   }
 }
@@ -173,9 +171,9 @@ void buttonDown(HWND combo, ComboState& state, UINT message, int x, int y) {
     if (item != state.selection) {
       state.selection = item;
       showSelection(state);
-      notify(combo, CBN_SELCHANGE);
+      notifyParent(combo, CBN_SELCHANGE);
     }
-    if (message == WM_LBUTTONDBLCLK && state.type == CBS_SIMPLE) notify(combo, CBN_DBLCLK);
+    if (message == WM_LBUTTONDBLCLK && state.type == CBS_SIMPLE) notifyParent(combo, CBN_DBLCLK);
     return;
   }
   if (!state.focused) SetFocus(combo);
