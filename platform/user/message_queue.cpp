@@ -52,11 +52,11 @@ bool takeInput(MSG& out, HWND filter, UINT min, UINT max, bool remove) {
   for (auto it = thread.input.begin(); it != thread.input.end();) {
     MSG message;
     if (!messageOfInput(*it, message)) {
-      if (!remove) {
+      if (!remove || !inRange(it->message, min, max)) {
         ++it;
         continue;
       }
-      // Input that nobody receives is lost; the key is up or down all the same.
+      // Input that nobody receives is lost when it is taken; the key is up or down all the same.
       if (it->target == nullptr) thread.keyDown[it->wParam & 0xFF] = it->message == WM_KEYDOWN;
       it = thread.input.erase(it);
       continue;
