@@ -21,11 +21,7 @@
 
 #include <windows.h>
 
-#if defined(_WIN32)
-#define QXSCROLLER_CLASSNAME L"QXLUMO_UTIL_SCROLLER_02"
-#else
-#define QXSCROLLER_CLASSNAME u"QXLUMO_UTIL_SCROLLER_02"
-#endif
+#define QXSCROLLER_CLASSNAME TEXT("QXLUMO_UTIL_SCROLLER_02")
 
 /* Characters (terminator included) that the scroller keeps of a row's text. */
 #define QXSCROLLER_ROWTEXT_CAPACITY 120

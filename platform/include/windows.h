@@ -8,7 +8,7 @@
  * SHORT 16 bits, BYTE 8 bits. WCHAR is char16_t (UTF-16), never wchar_t.
  *
  * This header compiles as C and as C++. Every function may be called from any thread; the layer
- * serialises its own state. Handles are validated on every use: 0, a freed handle or a handle of
+ * serialises its own state. Windows belong to the thread that created them (see <winuser.h>). Handles are validated on every use: 0, a freed handle or a handle of
  * another kind makes a call fail the way Win32 fails (null, FALSE or an invalid handle, with
  * ERROR_INVALID_HANDLE as the last error) and never touches freed memory.
  */
