@@ -247,6 +247,123 @@ DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) DSUP_NOEXCEPT;
 
 /* ==== Raw data files ========================================================================= */
 
+/* A driver records a run into a raw data file through a file context handle: a handle of movable
+ * global memory that the creation function returns and that the driver owns until it passes it to
+ * DSupRwdCloseRawdataFile or DSupRwdDeleteRawdataFile. Every function locks the handle for the
+ * length of the call and unlocks it before returning. A handle of 0, a freed handle or a handle
+ * of something else makes a function return its lock-failure status; it is never touched.
+ *
+ * Signal files (types 108, 130, 179, 181) have a 6144-byte header, numbers big-endian; the data
+ * section follows at 6144 and, except for type 179, ends with two zero bytes (the end mark).
+ * Points go into a write cache in the context that is appended to the file at most every 10
+ * seconds or when it is full; each append first refreshes the header's summary fields (extremes,
+ * first value, block count, end time). */
+
+/* The file context behind a handle. Drivers reach it only through GlobalLock of the handle, for
+ * RwdInitCache. */
+typedef struct RwdFileContext RwdFileContext;
+
+/* Creates a signal file of `fileType` (108, 130, 179 or 181) at directory + fileName (plain
+ * concatenation: the directory ends in a path separator), replacing a file of that name, and
+ * writes its complete header (and end mark) at once. `rateCode` gives the rate: 20 / 2^rateCode
+ * points per second for type 108; for the others, low 16 bits / high 16 bits points per second.
+ * Texts go to the header fields they name, cut to the field's limit (text4172 20, text4213 255,
+ * text1880 30, text858 62, text2574 44, dateTime 49 characters, every line feed of dateTime
+ * stored as a space); text2492 is stored only when it has at most 9 characters. tagText (3) and
+ * sideFileDirectory (255) are kept in the context. Null texts count as empty.
+ * Returns the file context handle; *status is left alone.
+ * On failure returns 0 and sets *status (when status is not null) to 1: another type, a rate that
+ * is not a positive finite number, a directory over 255 or a file name over 44 characters, no
+ * memory, the file could not be created (one that this process records is never replaced) or the
+ * header was not completely written. Nothing is left behind: no memory, and no file unless one
+ * existed before. */
+DSUP_API HGLOBAL DSUP_CALL DSupRwdCreateRawdataFile(
+    LPCWSTR text2492, DWORD rateCode, LPCWSTR text4172, LPCWSTR text4213, double factor4732, LPCWSTR directory,
+    LPCWSTR fileName, LPCWSTR sideFileDirectory, LONG* status, LONG fileType, LPCWSTR tagText, LPCWSTR text1880,
+    LPCWSTR text858, LPCWSTR text2574, LPCWSTR dateTime, LONG bottleNumber, WORD word252,
+    WORD word256) DSUP_NOEXCEPT;
+
+/* Appends `count` points to a signal file: LONG values for types 108 and 130 (difference blocks),
+ * doubles for types 179 (stored as they are) and 181 (rounded down to 48-bit integers; beyond that
+ * range the nearest limit, a value that is not a number as 0). A count of 0 or less, or null
+ * values, writes no point. A nearly full cache is flushed first; the call ends with the timed
+ * flush (maximum age 10 seconds).
+ * Returns 0 when every point is in the cache or the file.
+ * Returns 10 when the handle cannot be locked (nothing written); the status of a failed flush
+ * (1003, 1004): when the forced flush failed the points from the failing one on are not written;
+ * after a failed append the cached points are lost and the file ends as before that append. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteRawdata(HGLOBAL handle, const void* values, LONG count) DSUP_NOEXCEPT;
+
+/* Flushes the cache when it holds data and it is `maximumAge` seconds or more since the last flush
+ * (or the clock shows the same second as the last flush, or an earlier one); 0 forces the flush.
+ * A flush refreshes the header, appends the cache over the end mark and empties the cache.
+ * Returns 0 when the cache was appended or nothing had to be written.
+ * Returns 1010 when the handle cannot be locked; 1003 or 1004 when the header refresh failed
+ * (nothing appended, the cache keeps its points for the next flush); 1004 when the append was not
+ * complete: the file is cut back to its length before the append (with its end mark), the cached
+ * points are lost and the header describes the points in the file. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteCache(HGLOBAL handle, WORD maximumAge) DSUP_NOEXCEPT;
+
+/* Empties the cache of a locked context (no points, the first difference block reserved for types
+ * 108 and 130). Nothing is written. REQUIRES: context from GlobalLock of a file context handle. */
+DSUP_API void DSUP_CALL RwdInitCache(RwdFileContext* context) DSUP_NOEXCEPT;
+
+/* Reads the big-endian 32-bit value at `offset` from the start of the file. Returns the value and
+ * sets *failed (when not null) to 0; when the read fails or fewer than 4 bytes were read, returns
+ * 0 and sets *failed to 1. Moves the file pointer. */
+DSUP_API LONG DSUP_CALL RwdReadLongFromFile(HANDLE file, LONG offset, LONG* failed) DSUP_NOEXCEPT;
+
+/* Writes `value` big-endian at `offset` from the start of the file (a FLOAT through its bits).
+ * Returns 0 when all 4 bytes were written, 4 otherwise. Moves the file pointer. */
+DSUP_API LONG DSUP_CALL RwdWriteLongToFile(HANDLE file, LONG offset, LONG value) DSUP_NOEXCEPT;
+
+/* Flushes the cache a last time and closes the file; frees the context and sets *handle to 0 in
+ * every case. A variable holding 0 (or a null pointer) gives 0 and does nothing.
+ * Returns 0 when every point reached the file and it closed.
+ * Returns 8 when the handle cannot be locked (a handle of memory that is no file context is left
+ * alone, any other is freed); the status of the failed last flush (1003, 1004); 1004 when the
+ * file did not close cleanly. */
+DSUP_API LONG DSUP_CALL DSupRwdCloseRawdataFile(HGLOBAL* handle) DSUP_NOEXCEPT;
+
+/* Closes *handle as DSupRwdCloseRawdataFile does when it is not 0 (its status is not reported),
+ * then deletes directory + fileName. Returns 0 when the file was deleted, 5 when it was not
+ * (missing, in use, no right, or a directory over 255 or a name over 44 characters). */
+DSUP_API LONG DSUP_CALL DSupRwdDeleteRawdataFile(HGLOBAL* handle, LPCWSTR directory,
+                                                 LPCWSTR fileName) DSUP_NOEXCEPT;
+
+/* The header field writers write straight into the file at the field's offset; they do not touch
+ * the cache. Each returns 0 when written, 8 when the handle cannot be locked, 4 when a write
+ * failed (fields written before it stay written; a text is written whole or not at all), and
+ * DSupRwdWriteStartTime 3 when the end time could not be read. Texts longer than the field's
+ * limit are cut to it; a null text is empty. */
+
+/* The barcode text at 1369, at most 127 characters. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteBarcode(HGLOBAL handle, LPCWSTR barcode) DSUP_NOEXCEPT;
+
+/* The 16-bit bottle number at 254; the 32-bit copy at 244 keeps its creation value. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteBottleNumber(HGLOBAL handle, WORD bottleNumber) DSUP_NOEXCEPT;
+
+/* The date and time text at 2391, at most 49 characters, stored as given (line feeds kept). */
+DSUP_API LONG DSUP_CALL DSupRwdWriteDateTime(HGLOBAL handle, LPCWSTR dateTime) DSUP_NOEXCEPT;
+
+/* The 16-bit data type at 5524. A spectra file's handle gives 4 and nothing is written. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteDataType(HGLOBAL handle, WORD dataType) DSUP_NOEXCEPT;
+
+/* The GLP information, in this order: glpFlag 1 at 314, `number` at 3085, text1 at 3089 (31
+ * characters), `byte` at 3600, text2 at 3601 (49), text3 at 3802 (19); stops at the first failed
+ * write. A spectra file's handle gives 4 and nothing is written. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteGLPInfo(HGLOBAL handle, LONG number, BYTE byte, LPCWSTR text1,
+                                            LPCWSTR text2, LPCWSTR text3) DSUP_NOEXCEPT;
+
+/* The inlet text at 2215, at most 87 characters. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteInlet(HGLOBAL handle, LPCWSTR inlet) DSUP_NOEXCEPT;
+
+/* The start time at 282 (milliseconds: an integer for types 108, 130 and spectra files, a FLOAT's
+ * bits for types 179 and 181), and adds it to the end time at 286, so that a start time that
+ * arrives after data keeps the end time right. A second call before the next flush adds again;
+ * the next flush's header refresh sets the end time right. */
+DSUP_API LONG DSUP_CALL DSupRwdWriteStartTime(HGLOBAL handle, LONG startTime) DSUP_NOEXCEPT;
+
 /* ==== Standard dialogs, field access and validation =========================================== */
 
 /* ==== Timetables and run-time entries ========================================================= */

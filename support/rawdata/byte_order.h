@@ -47,6 +47,10 @@ inline void storeLittleEndian32(BYTE* at, DWORD value) {
   at[3] = static_cast<BYTE>(value >> 24);
 }
 
+inline void storeLittleEndian64(BYTE* at, ULONGLONG value) {
+  for (int i = 0; i < 8; ++i) at[i] = static_cast<BYTE>(value >> (8 * i));
+}
+
 // The double's IEEE-754 image, most significant byte first (the reversed host image).
 inline void storeBigEndianDouble(BYTE* at, double value) {
   ULONGLONG image;

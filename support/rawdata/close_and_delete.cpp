@@ -1,0 +1,61 @@
+// DSupRwdCloseRawdataFile and DSupRwdDeleteRawdataFile: the two ends of a handle's life. Both free
+// the context whatever happens and leave the caller's handle variable at 0.
+#include <dsup.h>
+
+#include "rawdata/file_context.h"
+#include "rawdata/file_path.h"
+#include "rawdata/status.h"
+#include "rawdata/write_cache.h"
+
+namespace dsup {
+
+namespace {
+
+// The last flush, then the file is closed. A failed last flush is reported even when the file
+// closes well (points were lost), and a file that does not close cleanly is reported as a failed
+// write: its last bytes may not be on disk.
+LONG closeLockedContext(RwdFileContext& context) {
+  const LONG flushStatus = flushCache(context, forcedFlushAge);
+  if (context.indexMemory) GlobalFree(context.indexMemory);
+  const bool closed = CloseHandle(context.fileHandle) != FALSE;
+  if (flushStatus != statusOk) return flushStatus;
+  return closed ? statusOk : statusFlushWriteFailed;
+}
+
+LONG closeHandle(HGLOBAL handle) {
+  LONG status;
+  {
+    ContextLock context(handle);
+    if (!context) {
+      // A block that cannot be locked is freed all the same; memory that is no file context is
+      // not ours to free.
+      if (context.outcome() == ContextLock::Outcome::notLockable) GlobalFree(handle);
+      return statusLockFailed;
+    }
+    status = closeLockedContext(*context);
+  }
+  GlobalFree(handle);
+  return status;
+}
+
+}  // namespace
+
+}  // namespace dsup
+
+extern "C" {
+
+LONG DSUP_CALL DSupRwdCloseRawdataFile(HGLOBAL* handle) noexcept {
+  if (!handle || !*handle) return dsup::statusOk;
+  const LONG status = dsup::closeHandle(*handle);
+  *handle = nullptr;
+  return status;
+}
+
+LONG DSUP_CALL DSupRwdDeleteRawdataFile(HGLOBAL* handle, LPCWSTR directory, LPCWSTR fileName) noexcept {
+  WCHAR path[dsup::filePathUnits];
+  const bool named = dsup::joinFilePath(directory, fileName, path);
+  DSupRwdCloseRawdataFile(handle);
+  return named && DeleteFileW(path) ? dsup::statusOk : dsup::statusDeleteFailed;
+}
+
+}  // extern "C"
