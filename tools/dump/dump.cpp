@@ -1,0 +1,80 @@
+#include "dump.h"
+
+#include <optional>
+
+#include "dump_output.h"
+#include "signal_reader.h"
+
+namespace dsupdump {
+
+namespace {
+
+constexpr const char* usage =
+    "usage: dsup-dump [--format=text|csv|json] [--header | --points] [--verify] FILE\n"
+    "  prints the header fields and the points of a signal file (types 108, 130, 179, 181);\n"
+    "  --header or --points prints only that section; --verify prints the file's violations of the\n"
+    "  format instead and exits with 1 when there is any.\n";
+
+struct Options {
+  Format format = Format::text;
+  Sections sections;
+  bool verify = false;
+  std::string path;
+};
+
+std::optional<Format> formatNamed(const std::string& name) {
+  if (name == "text") return Format::text;
+  if (name == "csv") return Format::csv;
+  if (name == "json") return Format::json;
+  return std::nullopt;
+}
+
+std::optional<Options> parse(std::span<const std::string> arguments) {
+  Options options;
+  const std::string formatOption = "--format=";
+  for (const std::string& argument : arguments) {
+    if (argument.starts_with(formatOption)) {
+      const std::optional<Format> format = formatNamed(argument.substr(formatOption.size()));
+      if (!format) return std::nullopt;
+      options.format = *format;
+    } else if (argument == "--header") {
+      options.sections.points = false;
+    } else if (argument == "--points") {
+      options.sections.header = false;
+    } else if (argument == "--verify") {
+      options.verify = true;
+    } else if (argument.starts_with("-") || !options.path.empty()) {
+      return std::nullopt;
+    } else {
+      options.path = argument;
+    }
+  }
+  const bool someSection = options.sections.header || options.sections.points;
+  if (options.path.empty() || !someSection) return std::nullopt;
+  return options;
+}
+
+}  // namespace
+
+int runDump(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
+  const std::optional<Options> options = parse(arguments);
+  if (!options) {
+    err << usage;
+    return exitUsage;
+  }
+  std::string error;
+  const std::optional<std::vector<std::uint8_t>> bytes = dsupreader::loadFile(options->path, error);
+  if (!bytes) {
+    err << "dsup-dump: " << error << '\n';
+    return exitUsage;
+  }
+  const dsupreader::SignalFile file = dsupreader::readSignalFile(*bytes);
+  if (!options->verify) {
+    writeFile(out, options->format, options->sections, options->path, file);
+    return exitVerified;
+  }
+  writeViolations(out, options->format, options->path, file);
+  return file.verified() ? exitVerified : exitViolations;
+}
+
+}  // namespace dsupdump
