@@ -1,6 +1,15 @@
 #include "signal_file_test.h"
 
+#include "sim/clock.h"
+
 namespace dsuptest {
+
+void SignalFileTest::SetUp() {
+  PlatformTest::SetUp();
+  start_ = sim::calendarTime();
+}
+
+void SignalFileTest::clockAt(std::int64_t seconds) const { sim::setCalendarTime(start_ + seconds); }
 
 SignalArguments argumentsFor(LONG fileType) {
   SignalArguments arguments;

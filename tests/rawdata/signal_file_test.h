@@ -35,6 +35,10 @@ SignalArguments argumentsFor(LONG fileType);
 
 class SignalFileTest : public PlatformTest {
  protected:
+  void SetUp() override;
+  // Sets the simulated calendar to that many seconds after the test's start (when it creates).
+  void clockAt(std::int64_t seconds) const;
+
   HGLOBAL create(const SignalArguments& arguments, LONG* status = nullptr);
   HGLOBAL create(LONG fileType) { return create(argumentsFor(fileType)); }
   Bytes fileBytes(const std::string& name = "RUN1.DAT") const { return readHostFile(temp.file(name)); }
@@ -44,6 +48,10 @@ class SignalFileTest : public PlatformTest {
   // The locked context, for the fields that the file does not show (cache size, interval).
   RwdFileContext& context(HGLOBAL handle);
   void release(HGLOBAL handle) { GlobalUnlock(handle); }
+  std::size_t fileSize(const std::string& name = "RUN1.DAT") const { return fileBytes(name).size(); }
+
+ private:
+  std::int64_t start_ = 0;
 };
 
 Bytes slice(const Bytes& bytes, std::size_t offset, std::size_t count);
