@@ -1,5 +1,7 @@
 #include "signal_file_test.h"
 
+#include <filesystem>
+
 #include "sim/clock.h"
 
 namespace dsuptest {
@@ -35,6 +37,12 @@ dsupreader::SignalFile SignalFileTest::closeAndVerify(HGLOBAL& handle, const std
   dsupreader::SignalFile file = readBack(name);
   for (const std::string& violation : file.violations) ADD_FAILURE() << name << ": " << violation;
   return file;
+}
+
+std::size_t SignalFileTest::fileSize(const std::string& name) const {
+  std::error_code missing;
+  const std::uintmax_t size = std::filesystem::file_size(temp.file(name), missing);
+  return missing ? 0 : static_cast<std::size_t>(size);
 }
 
 RwdFileContext& SignalFileTest::context(HGLOBAL handle) { return *static_cast<RwdFileContext*>(GlobalLock(handle)); }

@@ -48,7 +48,7 @@ class SignalFileTest : public PlatformTest {
   // The locked context, for the fields that the file does not show (cache size, interval).
   RwdFileContext& context(HGLOBAL handle);
   void release(HGLOBAL handle) { GlobalUnlock(handle); }
-  std::size_t fileSize(const std::string& name = "RUN1.DAT") const { return fileBytes(name).size(); }
+  std::size_t fileSize(const std::string& name = "RUN1.DAT") const;
 
  private:
   std::int64_t start_ = 0;
