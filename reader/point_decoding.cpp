@@ -15,6 +15,10 @@ void checkEndMarkIsLast(const ByteView& bytes, std::size_t position, SignalFile&
   if (position + 2 != bytes.size()) file.violations.push_back("bytes follow the end mark" + at(position));
 }
 
+void cutRecord(std::size_t position, SignalFile& file) {
+  file.violations.push_back("the data ends inside a record" + at(position));
+}
+
 void decodeDifferenceBlocks(const ByteView& bytes, SignalFile& file) {
   std::size_t position = format::headerSize;
   std::int32_t previous = 0;
@@ -28,18 +32,16 @@ void decodeDifferenceBlocks(const ByteView& bytes, SignalFile& file) {
     }
     position += 2;
     for (unsigned i = 0; i < count; ++i) {
-      if (!bytes.holds(position, 2)) break;
-      const std::uint16_t record = bytes.bigEndian16(position);
-      if (record != format::absoluteEscape) {
-        // Differences add back in 32-bit two's complement, as they were taken.
-        previous = static_cast<std::int32_t>(static_cast<std::uint32_t>(previous) +
-                                             static_cast<std::uint32_t>(static_cast<std::int16_t>(record)));
-        position += 2;
-      } else if (bytes.holds(position, 6)) {
+      const bool absolute = bytes.holds(position, 2) && bytes.bigEndian16(position) == format::absoluteEscape;
+      if (!bytes.holds(position, absolute ? 6 : 2)) return cutRecord(position, file);
+      if (absolute) {
         previous = static_cast<std::int32_t>(bytes.bigEndian32(position + 2));
         position += 6;
       } else {
-        break;
+        // Differences add back in 32-bit two's complement, as they were taken.
+        const auto difference = static_cast<std::int16_t>(bytes.bigEndian16(position));
+        previous = static_cast<std::int32_t>(static_cast<std::uint32_t>(previous) + static_cast<std::uint32_t>(difference));
+        position += 2;
       }
       file.points.push_back(previous);
     }
@@ -63,7 +65,7 @@ void decodeIntegers48(const ByteView& bytes, SignalFile& file) {
       file.violations.push_back("not a 48-bit record" + at(position));
       return;
     }
-    if (!bytes.holds(position, format::integer48RecordSize)) break;
+    if (!bytes.holds(position, format::integer48RecordSize)) return cutRecord(position, file);
     const auto upper = static_cast<std::int16_t>(bytes.bigEndian16(position + 2));
     const std::uint32_t lower = bytes.bigEndian32(position + 4);
     file.points.push_back(static_cast<double>(std::int64_t{upper} * 4294967296LL + lower));
