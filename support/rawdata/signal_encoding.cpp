@@ -101,8 +101,8 @@ void encodeInteger48(RwdFileContext& context, BYTE* cache, double value) {
   context.cacheFill += integer48RecordSize;
 }
 
-template <class Value, class Encode>
-LONG encodeAll(RwdFileContext& context, const void* values, LONG count, Encode encode) {
+template <class Value, void (*encode)(RwdFileContext&, BYTE*, Value)>
+LONG encodeAll(RwdFileContext& context, const void* values, LONG count) {
   const auto* points = static_cast<const Value*>(values);
   for (LONG i = 0; i < count; ++i) {
     if (context.cacheFill + cacheRoomMargin > context.cacheCapacity) {
@@ -117,9 +117,9 @@ LONG encodePoints(RwdFileContext& context, const void* values, LONG count) {
   if (!values) return statusOk;
   switch (context.fileType) {
     case fileTypeGcIntegers:
-    case fileTypeLcIntegers: return encodeAll<LONG>(context, values, count, encodeInteger);
-    case fileTypeGcDoubles: return encodeAll<double>(context, values, count, encodeDouble);
-    case fileTypeGcIntegers48: return encodeAll<double>(context, values, count, encodeInteger48);
+    case fileTypeLcIntegers: return encodeAll<LONG, encodeInteger>(context, values, count);
+    case fileTypeGcDoubles: return encodeAll<double, encodeDouble>(context, values, count);
+    case fileTypeGcIntegers48: return encodeAll<double, encodeInteger48>(context, values, count);
     default: return statusOk;  // a spectra file takes records, not points
   }
 }
