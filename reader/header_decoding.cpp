@@ -11,7 +11,6 @@ namespace {
 
 using format::Encoding;
 
-constexpr float gcBaseRate = 20.0f;
 constexpr std::uint32_t largestGcDivider = 255;  // beyond it no rate above 0 is left
 constexpr float millisecondsPerSecond = 1000.0f;
 
@@ -20,11 +19,11 @@ double intervalOf(std::int32_t fileType, std::uint32_t rateCode) {
   float rate;
   if (fileType == format::typeGc) {
     const auto exponent = static_cast<int>(rateCode < largestGcDivider ? rateCode : largestGcDivider);
-    rate = static_cast<float>(std::ldexp(static_cast<double>(gcBaseRate), -exponent));
+    rate = static_cast<float>(std::ldexp(static_cast<double>(format::gcBaseRate), -exponent));
   } else {
-    const float seconds = static_cast<float>(rateCode >> 16);
+    const auto seconds = static_cast<float>(rateCode >> format::rateHalfBits);
     if (seconds == 0.0f) return 0.0;
-    rate = static_cast<float>(rateCode & 0xFFFF) / seconds;
+    rate = static_cast<float>(rateCode & format::rateHalfMask) / seconds;
   }
   const float interval = millisecondsPerSecond / rate;
   return std::isfinite(rate) && rate > 0.0f && std::isfinite(interval) ? interval : 0.0;
@@ -81,6 +80,9 @@ void decodeHeader(const ByteView& bytes, SignalFile& file) {
   for (const format::Field& field : format::headerFields)
     file.header.push_back({field.name, field.offset, decodeField(bytes, field, file)});
   file.sampleInterval = intervalOf(file.fileType, static_cast<std::uint32_t>(file.integer("rateCode")));
+  const HeaderField* start = file.field("startTime");
+  const auto* integerStart = std::get_if<std::int64_t>(&start->value);
+  file.startTime = integerStart ? static_cast<double>(*integerStart) : std::get<double>(start->value);
 }
 
 }  // namespace dsupreader

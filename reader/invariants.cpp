@@ -69,7 +69,7 @@ void checkExtremes(SignalFile& file) {
 }
 
 void checkFirstValue(SignalFile& file) {
-  expectInteger(file, "firstValueMarker", 1);
+  expectInteger(file, "firstValueMarker", format::firstValueMarkerSet);
   const double expected = asStored(file, file.points.front());
   if (!same(headerValue(file, "firstValueField"), expected))
     file.violations.push_back("firstValueField is " + show(headerValue(file, "firstValueField")) +
@@ -80,7 +80,7 @@ void checkFirstValue(SignalFile& file) {
 // milliseconds (halves up) for integer times, as a float for float times.
 void checkEndTime(SignalFile& file) {
   const double duration = static_cast<double>(file.points.size() - 1) * file.sampleInterval;
-  const double start = headerValue(file, "startTime");
+  const double start = file.startTime;
   double expected;
   if (hasFloatTimes(file.fileType)) {
     expected = static_cast<float>(start + duration);
@@ -112,10 +112,10 @@ void checkHeaderIdentity(SignalFile& file) {
   expectInteger(file, "signalCode", identity->signalCode);
   expectInteger(file, "dataStartBlock", format::dataStartBlock);
   expectInteger(file, "firstSectionLength", format::firstSectionLength);
-  expectInteger(file, "word322", 1);
+  expectInteger(file, "word322", format::word322);
   expectInteger(file, "secondSectionLength", format::secondSectionLength);
-  expectInteger(file, "word4100", 1);
-  expectInteger(file, "word4106", 2);
+  expectInteger(file, "word4100", format::word4100);
+  expectInteger(file, "word4106", format::word4106);
   if (file.real("double4724") != 0.0) file.violations.push_back("double4724 is not 0.0");
   if (file.sampleInterval == 0.0)
     file.violations.push_back("rateCode " + std::to_string(file.integer("rateCode")) + " gives no rate");
@@ -142,7 +142,7 @@ void checkSummaryFields(SignalFile& file) {
     for (const char* name : {"maxValueA", "maxValueB", "maxValueC"}) expectInteger(file, name, format::integerMaxStart);
     for (const char* name : {"minValueA", "minValueB", "minValueC"}) expectInteger(file, name, format::integerMinStart);
     expectInteger(file, "firstValueField", 0);
-    expectInteger(file, "firstValueMarker", 1);
+    expectInteger(file, "firstValueMarker", format::firstValueMarkerSet);
   } else {
     checkExtremes(file);
     checkFirstValue(file);

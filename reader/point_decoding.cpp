@@ -68,7 +68,7 @@ void decodeIntegers48(const ByteView& bytes, SignalFile& file) {
     if (!bytes.holds(position, format::integer48RecordSize)) return cutRecord(position, file);
     const auto upper = static_cast<std::int16_t>(bytes.bigEndian16(position + 2));
     const std::uint32_t lower = bytes.bigEndian32(position + 4);
-    file.points.push_back(static_cast<double>(std::int64_t{upper} * 4294967296LL + lower));
+    file.points.push_back(static_cast<double>(std::int64_t{upper} * format::integer48UpperUnit + lower));
     position += format::integer48RecordSize;
   }
   file.violations.push_back("the data ends without the end mark" + at(position));

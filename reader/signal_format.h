@@ -20,6 +20,16 @@ inline constexpr std::size_t endMarkSize = 2;
 inline constexpr std::uint32_t dataStartBlock = 13;
 inline constexpr std::uint32_t firstSectionLength = 4096;
 inline constexpr std::uint32_t secondSectionLength = 2048;
+inline constexpr std::uint32_t word322 = 1;
+inline constexpr std::uint32_t word4100 = 1;
+inline constexpr std::uint16_t word4106 = 2;
+inline constexpr std::uint8_t firstValueMarkerSet = 1;  // from the first header refresh on
+
+// The rate code: 20 / 2^code points per second for type 108; low 16 bits over high 16 bits for the
+// others.
+inline constexpr float gcBaseRate = 20.0f;
+inline constexpr unsigned rateHalfBits = 16;
+inline constexpr std::uint32_t rateHalfMask = 0xFFFF;
 
 // Difference blocks: header word 0x1000 + n (1 to 78); records of 2 bytes, or the escape 0x8000
 // followed by the absolute value (4 bytes).
@@ -32,6 +42,7 @@ inline constexpr std::uint16_t absoluteEscape = 0x8000;
 // Type 181 records: the word 0x7FFF, then a 48-bit big-endian integer.
 inline constexpr std::uint16_t integer48Tag = 0x7FFF;
 inline constexpr std::size_t integer48RecordSize = 8;
+inline constexpr std::int64_t integer48UpperUnit = std::int64_t{1} << 32;
 inline constexpr std::size_t doubleRecordSize = 8;
 
 // Before the first point an integer file holds these extremes; type 181 keeps them for good.

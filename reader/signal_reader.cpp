@@ -38,14 +38,7 @@ std::u16string SignalFile::text(std::string_view name) const {
   return value ? *value : std::u16string();
 }
 
-double SignalFile::timeOf(std::size_t index) const {
-  const HeaderField* start = field("startTime");
-  const double startTime = !start ? 0.0
-                           : std::holds_alternative<double>(start->value)
-                               ? std::get<double>(start->value)
-                               : static_cast<double>(std::get<std::int64_t>(start->value));
-  return startTime + static_cast<double>(index) * sampleInterval;
-}
+double SignalFile::timeOf(std::size_t index) const { return startTime + static_cast<double>(index) * sampleInterval; }
 
 SignalFile readSignalFile(std::span<const std::uint8_t> bytes) {
   SignalFile file;

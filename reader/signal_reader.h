@@ -29,6 +29,7 @@ struct SignalFile {
   std::int32_t fileType = 0;
   std::uint64_t fileLength = 0;
   double sampleInterval = 0.0;   // milliseconds between points; 0 when the rate code is not valid
+  double startTime = 0.0;        // milliseconds, the header's start time
   std::vector<HeaderField> header;  // in the order of the file; empty when the header is incomplete
   std::vector<double> points;       // every type's points are exact as doubles
   std::vector<std::string> violations;

@@ -10,11 +10,14 @@ namespace {
 constexpr LONG integerMaxStart = -2147483647;
 constexpr LONG integerMinStart = 2147483647;
 
+// The flush appends the end mark behind the cache's content, and a signal file's cache holds at
+// least the header image, so that the largest point always fits behind the room check.
 bool isFileContext(HGLOBAL handle, const RwdFileContext& context) {
   const SIZE_T size = GlobalSize(handle);
+  const WORD smallestCache = isSignalFileType(context.fileType) ? minimumSignalCache : endMarkSize;
   return size >= contextFixedSize && context.cacheCapacity <= size - contextFixedSize &&
-         isKnownFileType(context.fileType) && context.blockOffset <= context.cacheFill &&
-         context.cacheFill <= context.cacheCapacity;
+         isKnownFileType(context.fileType) && context.cacheCapacity >= smallestCache &&
+         context.blockOffset <= context.cacheFill && context.cacheFill + endMarkSize <= context.cacheCapacity;
 }
 
 }  // namespace

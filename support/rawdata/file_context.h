@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cstddef>
+#include <cstdint>
 
 // Text sizes of the context, in code units with the terminator.
 namespace dsup {
@@ -59,12 +60,15 @@ namespace dsup {
 // always this offset plus the cache size, so cacheCapacity = allocation size - fixed part holds on
 // every build, and the cache keeps its 16-bit limit of 64239 bytes.
 inline constexpr std::size_t contextFixedSize = offsetof(RwdFileContext, cache);
+inline constexpr std::size_t fixedPartOf32BitContext = 1296;
 #if UINTPTR_MAX == 0xFFFFFFFFu
-static_assert(contextFixedSize == 1296, "the 32-bit fixed part of the file context is 1296 bytes");
+static_assert(contextFixedSize == fixedPartOf32BitContext, "the 32-bit fixed part of the file context is 1296 bytes");
+#else
+static_assert(contextFixedSize == fixedPartOf32BitContext + 16, "two 8-byte handles and their alignment add 16 bytes");
 #endif
 
 inline constexpr WORD minimumSignalCache = 6146;  // the signal header image and its end mark
-inline constexpr WORD largestCache = 65535 - 1296;
+inline constexpr WORD largestCache = 65535 - fixedPartOf32BitContext;
 
 inline BYTE* cacheOf(RwdFileContext& context) { return reinterpret_cast<BYTE*>(&context) + contextFixedSize; }
 

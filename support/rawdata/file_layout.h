@@ -101,7 +101,6 @@ inline constexpr DWORD dataTypeField = 5524;
 inline constexpr DWORD word322Value = 1;
 inline constexpr DWORD word4100Value = 1;
 inline constexpr WORD word4106Value = 2;
-inline constexpr WORD spectraIndexFlag = 1;
 inline constexpr BYTE firstValueMarkerSet = 1;
 inline constexpr DWORD glpFlagSet = 1;
 
@@ -132,6 +131,17 @@ inline constexpr TextField text3136{3136, 61, 255};
 inline constexpr TextField text4172{4172, 20, 20};
 inline constexpr TextField text4213{4213, 255, 255};
 }  // namespace texts
+
+constexpr bool limitsWithinRooms() {
+  constexpr TextField fields[] = {texts::typeNumberText, texts::kindText, texts::text858, texts::barcode,
+                                  texts::text1880, texts::inlet, texts::dateTime, texts::text2492,
+                                  texts::techniqueText, texts::text2574, texts::glpText1, texts::glpText2,
+                                  texts::glpText3, texts::text3093, texts::text3136, texts::text4172, texts::text4213};
+  for (const TextField& field : fields)
+    if (field.limit > field.room) return false;
+  return true;
+}
+static_assert(limitsWithinRooms(), "a text field's limit must fit its room");
 
 // The most bytes a text field takes: its length byte and 255 code units.
 inline constexpr DWORD largestTextFieldBytes = 1 + 2 * 255;

@@ -6,59 +6,68 @@
 
 namespace dsuptest {
 
+SignalArguments argumentsFor(LONG fileType) {
+  SignalArguments arguments;
+  arguments.fileType = fileType;
+  if (fileType == 108) arguments.rateCode = 0;
+  return arguments;
+}
+
 void SignalFileTest::SetUp() {
   PlatformTest::SetUp();
   start_ = sim::calendarTime();
 }
 
-void SignalFileTest::clockAt(std::int64_t seconds) const { sim::setCalendarTime(start_ + seconds); }
-
-SignalArguments argumentsFor(LONG fileType) {
-  SignalArguments arguments;
-  arguments.fileType = fileType;
-  arguments.rateCode = fileType == 108 ? 0 : pointsPerSecond(100);
-  return arguments;
-}
+void SignalFileTest::clockAt(std::int64_t secondsAfterStart) const { sim::setCalendarTime(start_ + secondsAfterStart); }
 
 HGLOBAL SignalFileTest::create(const SignalArguments& a, LONG* status) {
   const std::u16string directory = a.directory.empty() ? temp.path16() : a.directory;
   return DSupRwdCreateRawdataFile(a.text2492.c_str(), a.rateCode, a.text4172.c_str(), a.text4213.c_str(),
-                                  a.factor4732, directory.c_str(), a.fileName.c_str(), a.sideDirectory.c_str(), status,
-                                  a.fileType, a.tagText.c_str(), a.text1880.c_str(), a.text858.c_str(),
-                                  a.text2574.c_str(), a.dateTime.c_str(), a.bottleNumber, a.word252, a.word256);
+                                  a.factor4732, directory.c_str(), a.fileName.c_str(), u"/tmp/", status, a.fileType,
+                                  a.tagText.c_str(), a.text1880.c_str(), a.text858.c_str(), a.text2574.c_str(),
+                                  a.dateTime.c_str(), a.bottleNumber, a.word252, a.word256);
 }
 
-dsupreader::SignalFile SignalFileTest::readBack(const std::string& name) const {
-  return dsupreader::readSignalFile(fileBytes(name));
+LONG SignalFileTest::write(HGLOBAL handle, LONG fileType, const std::vector<double>& values) {
+  const std::vector<LONG> integers(values.begin(), values.end());
+  const bool asIntegers = fileType == 108 || fileType == 130;
+  return DSupRwdWriteRawdata(handle, asIntegers ? static_cast<const void*>(integers.data()) : values.data(),
+                             static_cast<LONG>(values.size()));
 }
 
-dsupreader::SignalFile SignalFileTest::closeAndVerify(HGLOBAL& handle, const std::string& name) {
-  EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
-  dsupreader::SignalFile file = readBack(name);
-  for (const std::string& violation : file.violations) ADD_FAILURE() << name << ": " << violation;
-  return file;
-}
-
-std::size_t SignalFileTest::fileSize(const std::string& name) const {
+std::size_t SignalFileTest::fileSize() const {
   std::error_code missing;
-  const std::uintmax_t size = std::filesystem::file_size(temp.file(name), missing);
+  const std::uintmax_t size = std::filesystem::file_size(temp.file("RUN1.DAT"), missing);
   return missing ? 0 : static_cast<std::size_t>(size);
 }
 
-RwdFileContext& SignalFileTest::context(HGLOBAL handle) { return *static_cast<RwdFileContext*>(GlobalLock(handle)); }
+dsupreader::SignalFile SignalFileTest::closeAndVerify(HGLOBAL& handle) {
+  EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
+  dsupreader::SignalFile file = readBack();
+  EXPECT_EQ(file.violations, std::vector<std::string>{});
+  return file;
+}
 
 Bytes slice(const Bytes& bytes, std::size_t offset, std::size_t count) {
   if (offset > bytes.size()) return {};
-  const std::size_t end = offset + count < bytes.size() ? offset + count : bytes.size();
-  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(offset), bytes.begin() + static_cast<std::ptrdiff_t>(end));
+  count = std::min(count, bytes.size() - offset);
+  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(offset), bytes.begin() + static_cast<std::ptrdiff_t>(offset + count));
+}
+
+Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 Bytes encodedText(const std::u16string& text) {
   Bytes bytes{static_cast<std::uint8_t>(text.size())};
-  for (char16_t unit : text) {
-    bytes.push_back(static_cast<std::uint8_t>(unit));
-    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
+  for (char16_t unit : text) bytes = bytes + Bytes{static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(unit >> 8)};
+  return bytes;
+}
+
+Bytes bigEndian(std::uint64_t value, int width) {
+  Bytes bytes;
+  for (int i = width - 1; i >= 0; --i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
   return bytes;
 }
 

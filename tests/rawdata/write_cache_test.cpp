@@ -2,6 +2,8 @@
 // what a failed refresh or a short append leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "rawdata/file_context.h"
 #include "signal_file_test.h"
 #include "sim/faults.h"
@@ -11,131 +13,100 @@ namespace {
 
 using WriteCache = SignalFileTest;
 
+// The refresh writes ten fields; the eleventh write of a flush is the append.
+constexpr std::uint64_t appendWrite = 11;
+
 TEST_F(WriteCache, EmptyCacheFlushWritesNothingAndKeepsTheTimeOfTheLastFlush) {
   HGLOBAL handle = create(130);
   clockAt(5);
   EXPECT_EQ(DSupRwdWriteCache(handle, 0), 0);
-  EXPECT_EQ(fileSize(), 6146u);
   clockAt(12);  // 12 seconds after creation, the last flush: the timed flush is due
-  const LONG point = 7;
-  EXPECT_EQ(DSupRwdWriteRawdata(handle, &point, 1), 0);
+  EXPECT_EQ(write(handle, 130, {7}), 0);
   EXPECT_EQ(fileSize(), 6146u + 4);
   closeAndVerify(handle);
 }
 
-struct GateCase {
-  std::int64_t secondsAfterFlush;
-  WORD maximumAge;
-  bool writes;
-};
-
-class TimeGate : public SignalFileTest, public ::testing::WithParamInterface<GateCase> {};
-
-TEST_P(TimeGate, LetsTheFlushThroughWhenOldEnoughInTheSameSecondOrWithTheClockSetBack) {
-  clockAt(100);
-  HGLOBAL handle = create(108);
-  clockAt(101);
-  const LONG points[] = {1, 2, 3};
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, points, 3), 0);
-  ASSERT_EQ(fileSize(), 6146u) << "one second after the last flush the points wait";
-  clockAt(100 + GetParam().secondsAfterFlush);
-  EXPECT_EQ(DSupRwdWriteCache(handle, GetParam().maximumAge), 0);
-  EXPECT_EQ(fileSize(), GetParam().writes ? 6146u + 8 : 6146u);
-  closeAndVerify(handle);
+TEST_F(WriteCache, TimeGateOpensWhenOldEnoughInTheSameSecondOrWithTheClockSetBack) {
+  const struct {
+    std::int64_t secondsAfterFlush;
+    WORD maximumAge;
+    bool writes;
+  } gates[] = {{0, 10, true}, {5, 10, false}, {9, 10, false}, {10, 10, true}, {-3, 10, true}, {5, 0, true}, {3600, 65535, false}};
+  for (const auto& gate : gates) {
+    SCOPED_TRACE(gate.secondsAfterFlush);
+    clockAt(100);
+    HGLOBAL handle = create(108);
+    clockAt(101);
+    ASSERT_EQ(write(handle, 108, {1, 2, 3}), 0);
+    ASSERT_EQ(fileSize(), 6146u) << "one second after the last flush the points wait";
+    clockAt(100 + gate.secondsAfterFlush);
+    EXPECT_EQ(DSupRwdWriteCache(handle, gate.maximumAge), 0);
+    EXPECT_EQ(fileSize(), gate.writes ? 6146u + 8 : 6146u);
+    closeAndVerify(handle);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(WriteCache, TimeGate,
-                         ::testing::Values(GateCase{0, 10, true}, GateCase{5, 10, false}, GateCase{9, 10, false},
-                                           GateCase{10, 10, true}, GateCase{-3, 10, true}, GateCase{5, 0, true},
-                                           GateCase{3600, 65535, false}));
 
 TEST_F(WriteCache, EveryCallInTheSecondOfAFlushFlushesAgain) {
   HGLOBAL handle = create(130);
-  const LONG point = 5;
-  for (std::size_t call = 1; call <= 3; ++call) {
-    EXPECT_EQ(DSupRwdWriteRawdata(handle, &point, 1), 0);
-    EXPECT_EQ(fileSize(), 6146u + 4 * call) << "block header and one difference per call";
-  }
+  for (std::size_t call = 1; call <= 3; ++call) EXPECT_TRUE(write(handle, 130, {5}) == 0 && fileSize() == 6146 + 4 * call);
   closeAndVerify(handle);
 }
 
-TEST_F(WriteCache, FirstFlushOfType108AppendsOverTheEndMarkAndRefreshesTheHeader) {
+TEST_F(WriteCache, EachFlushRefreshesTheHeaderAndAppendsANewBlockOverTheEndMark) {
   HGLOBAL handle = create(108);
   clockAt(1);
   ASSERT_EQ(DSupRwdWriteStartTime(handle, 1000), 0);
-  const LONG points[] = {-5, 3, 2};
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, points, 3), 0);
+  ASSERT_EQ(write(handle, 108, {-5, 3, 2}), 0);
   ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
   Bytes file = fileBytes();
   EXPECT_EQ(slice(file, 6144, 12), (Bytes{0x10, 0x03, 0xFF, 0xFB, 0x00, 0x08, 0xFF, 0xFF, 0x00, 0x00}));
-  EXPECT_EQ(file.size(), 6154u);
-  EXPECT_EQ(slice(file, 278, 28), (Bytes{0, 0, 0, 13,                            // blocks of 6146 bytes
-                                          0, 0, 0x03, 0xE8, 0, 0, 0x04, 0x4C,       // start 1000, end 1100
-                                          0, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFB,      // max A, min A
-                                          0, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFB}));   // max B, min B
+  EXPECT_EQ(slice(file, 278, 28), (Bytes{0, 0, 0, 13, 0, 0, 0x03, 0xE8, 0, 0, 0x04, 0x4C,  // blocks, start 1000, end 1100
+                                          0, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFB, 0, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFB}));
   EXPECT_EQ(slice(file, 4104, 1), Bytes{1});
   EXPECT_EQ(slice(file, 4110, 12), (Bytes{0xFF, 0xFF, 0xFF, 0xFB, 0xFF, 0xFF, 0xFF, 0xFB, 0, 0, 0, 3}));
-
-  const LONG more[] = {4, 4};
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, more, 2), 0);
+  ASSERT_EQ(write(handle, 108, {4, 4}), 0);
   ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
-  file = fileBytes();
-  EXPECT_EQ(slice(file, 6152, 10), (Bytes{0x10, 0x02, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00}))
-      << "the second flush starts a new block over the old end mark";
+  EXPECT_EQ(slice(fileBytes(), 6152, 10), (Bytes{0x10, 0x02, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00}));
   closeAndVerify(handle);
 }
 
 TEST_F(WriteCache, BlockCountCountsTheFileBeforeTheAppend) {
   HGLOBAL handle = create(179);  // 6144 bytes: 12 blocks, though creation writes 13
-  const double point = 1.0;
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, &point, 1), 0);
-  EXPECT_EQ(fileSize(), 6152u);
+  ASSERT_EQ(write(handle, 179, {1.0}), 0);
   EXPECT_EQ(slice(fileBytes(), 278, 4), (Bytes{0, 0, 0, 12}));
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, &point, 1), 0);
+  ASSERT_EQ(write(handle, 179, {1.0}), 0);
   EXPECT_EQ(slice(fileBytes(), 278, 4), (Bytes{0, 0, 0, 13}));
   EXPECT_EQ(fileSize(), 6160u) << "8 bytes per point and no end mark";
   closeAndVerify(handle);
 }
 
-struct EndTimeCase {
-  LONG fileType;
-  DWORD rateCode;
-  LONG startTime;
-  int points;
-  Bytes endTime;
-};
-
-class EndTime : public SignalFileTest, public ::testing::WithParamInterface<EndTimeCase> {};
-
-TEST_P(EndTime, IsTheTimeOfTheLastPoint) {
-  SignalArguments arguments = argumentsFor(GetParam().fileType);
-  arguments.rateCode = GetParam().rateCode;
-  HGLOBAL handle = create(arguments);
-  ASSERT_EQ(DSupRwdWriteStartTime(handle, GetParam().startTime), 0);
-  const std::vector<LONG> integers(static_cast<std::size_t>(GetParam().points), 1);
-  const std::vector<double> doubles(integers.size(), 1.0);
-  const bool floats = GetParam().fileType == 179 || GetParam().fileType == 181;
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, floats ? static_cast<const void*>(doubles.data()) : integers.data(),
-                                GetParam().points),
-            0);
-  EXPECT_EQ(slice(fileBytes(), 286, 4), GetParam().endTime);
-  closeAndVerify(handle);
+TEST_F(WriteCache, EndTimeIsTheTimeOfTheLastPoint) {
+  const struct {
+    LONG fileType;
+    DWORD rateCode;
+    LONG startTime;
+    std::size_t points;
+    Bytes endTime;
+  } cases[] = {{108, 0, 1000, 1, {0x00, 0x00, 0x03, 0xE8}},
+               {130, pointsPerSecond(4000), 1000, 11, {0x00, 0x00, 0x03, 0xEB}},  // 2.5 + 0.5 cut to 3
+               {179, pointsPerSecond(5, 2), 0x3F000000, 3, {0x44, 0x48, 0x20, 0x00}},  // 0.5 + 800 as floats
+               {181, pointsPerSecond(100), 0x3F000000, 1, {0x3F, 0x00, 0x00, 0x00}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fileType);
+    SignalArguments arguments = argumentsFor(c.fileType);
+    arguments.rateCode = c.rateCode;
+    HGLOBAL handle = create(arguments);
+    ASSERT_EQ(DSupRwdWriteStartTime(handle, c.startTime), 0);
+    ASSERT_EQ(write(handle, c.fileType, std::vector<double>(c.points, 1.0)), 0);
+    EXPECT_EQ(slice(fileBytes(), 286, 4), c.endTime);
+    closeAndVerify(handle);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    WriteCache, EndTime,
-    ::testing::Values(EndTimeCase{108, 0, 1000, 1, {0x00, 0x00, 0x03, 0xE8}},
-                      // 10 intervals of 0.25 ms: 2.5 + 0.5 cut to 3.
-                      EndTimeCase{130, pointsPerSecond(4000), 1000, 11, {0x00, 0x00, 0x03, 0xEB}},
-                      // 0.5 ms + 2 × 400 ms as floats: 800.5.
-                      EndTimeCase{179, pointsPerSecond(5, 2), 0x3F000000, 3, {0x44, 0x48, 0x20, 0x00}},
-                      EndTimeCase{181, pointsPerSecond(100), 0x3F000000, 1, {0x3F, 0x00, 0x00, 0x00}}));
 
 TEST_F(WriteCache, FailedHeaderRefreshWritesNothingAndKeepsThePointsForTheNextFlush) {
   HGLOBAL handle = create(130);
   clockAt(1);
-  const LONG points[] = {10, 20, 30};
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, points, 3), 0);
+  ASSERT_EQ(write(handle, 130, {10, 20, 30}), 0);
   sim::failOperation(sim::Operation::fileRead);
   EXPECT_EQ(DSupRwdWriteCache(handle, 0), 1003);
   sim::failOperation(sim::Operation::fileWrite, 3);
@@ -144,44 +115,45 @@ TEST_F(WriteCache, FailedHeaderRefreshWritesNothingAndKeepsThePointsForTheNextFl
   EXPECT_EQ(closeAndVerify(handle).points, (std::vector<double>{10, 20, 30}));
 }
 
-// The refresh writes ten fields; the eleventh write is the append.
-constexpr std::uint64_t appendWrite = 11;
-
-class ShortAppend : public SignalFileTest, public ::testing::WithParamInterface<LONG> {};
-
-TEST_P(ShortAppend, CutsTheFileBackLosesItsPointsAndDecodesTheNextOnesRight) {
-  HGLOBAL handle = create(GetParam());
-  const bool integers = GetParam() == 108 || GetParam() == 130;
-  auto write = [&](std::vector<double> values) {
-    const std::vector<LONG> longs(values.begin(), values.end());
-    return DSupRwdWriteRawdata(handle, integers ? static_cast<const void*>(longs.data()) : values.data(),
-                               static_cast<LONG>(values.size()));
-  };
-  ASSERT_EQ(write({90, 100}), 0);
-  const Bytes before = fileBytes();
-  sim::shortenWrite(appendWrite, 3);
-  EXPECT_EQ(write({20000, 20000}), 1004);
-  EXPECT_EQ(fileBytes().size(), before.size());
-  EXPECT_EQ(slice(fileBytes(), 6144, before.size() - 6144), slice(before, 6144, before.size() - 6144));
-  EXPECT_TRUE(readBack().verified());
-  ASSERT_EQ(write({20010, 20020}), 0);
-  const dsupreader::SignalFile file = closeAndVerify(handle);
-  EXPECT_EQ(file.points, (std::vector<double>{90, 100, 20010, 20020}));
+TEST_F(WriteCache, ShortAppendCutsTheFileBackAndTheNextPointsDecodeRight) {
+  for (LONG type : {108, 130, 179, 181}) {
+    SCOPED_TRACE(type);
+    HGLOBAL handle = create(type);
+    ASSERT_EQ(write(handle, type, {90, 100}), 0);
+    const Bytes before = fileBytes();
+    sim::shortenWrite(appendWrite, 3);
+    EXPECT_EQ(write(handle, type, {20000, 20000}), 1004);
+    EXPECT_EQ(slice(fileBytes(), 6144, before.size()), slice(before, 6144, before.size())) << "old end, old end mark";
+    EXPECT_TRUE(readBack().verified());
+    // The difference base is the last value in the file, not the lost 20000.
+    ASSERT_EQ(write(handle, type, {20010, 20020}), 0);
+    EXPECT_EQ(closeAndVerify(handle).points, (std::vector<double>{90, 100, 20010, 20020}));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(WriteCache, ShortAppend, ::testing::Values(108, 130, 179, 181));
 
 TEST_F(WriteCache, ShortFirstAppendForgetsTheFirstValue) {
   HGLOBAL handle = create(130);
-  const LONG lost[] = {-400, 400};
   sim::shortenWrite(appendWrite, 1);
-  EXPECT_EQ(DSupRwdWriteRawdata(handle, lost, 2), 1004);
+  EXPECT_EQ(write(handle, 130, {-400, 400}), 1004);
   EXPECT_EQ(fileSize(), 6146u);
-  const LONG kept[] = {5, 6};
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, kept, 2), 0);
+  ASSERT_EQ(write(handle, 130, {5, 6}), 0);
   const dsupreader::SignalFile file = closeAndVerify(handle);
   EXPECT_EQ(file.integer("firstValueField"), 5);
   EXPECT_EQ(file.integer("minValueA"), 5);
+}
+
+TEST_F(WriteCache, ASpectraCacheIsAppendedOverTheEndMarkWithoutAHeaderRefresh) {
+  HGLOBAL handle = create(130);
+  RwdFileContext& spectra = context(handle);
+  spectra.fileType = 131;  // as a spectra file's context: records counted in bytes
+  std::fill_n(dsup::cacheOf(spectra), spectra.cacheFill = 4, BYTE{0x41});
+  const Bytes header = slice(fileBytes(), 0, 6144);
+  EXPECT_EQ(DSupRwdWriteCache(handle, 0), 0);
+  EXPECT_EQ(fileBytes(), (header + Bytes{0x41, 0x41, 0x41, 0x41, 0x00, 0x00}));
+  spectra.fileType = 130;
+  RwdInitCache(&spectra);
+  release(handle);
+  EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
 }
 
 }  // namespace
