@@ -14,9 +14,9 @@ constexpr LONG integerMinStart = 2147483647;
 // least the header image, so that the largest point always fits behind the room check.
 bool isFileContext(HGLOBAL handle, const RwdFileContext& context) {
   const SIZE_T size = GlobalSize(handle);
+  if (size < contextFixedSize || !isKnownFileType(context.fileType)) return false;
   const WORD smallestCache = isSignalFileType(context.fileType) ? minimumSignalCache : endMarkSize;
-  return size >= contextFixedSize && context.cacheCapacity <= size - contextFixedSize &&
-         isKnownFileType(context.fileType) && context.cacheCapacity >= smallestCache &&
+  return context.cacheCapacity <= size - contextFixedSize && context.cacheCapacity >= smallestCache &&
          context.blockOffset <= context.cacheFill && context.cacheFill + endMarkSize <= context.cacheCapacity;
 }
 
