@@ -110,7 +110,7 @@ TEST_F(FaultSweep, ForcedFlushesWhileWriting) {
 TEST_F(FaultSweep, DeleteReportsOnlyAFileThatStays) {
   sweep([&] { recordPoints({1, 2}); },
         [&] {
-          const LONG status = DSupRwdDeleteRawdataFile(&handle_, temp.path16().c_str(), u"RUN1.DAT");
+          const LONG status = DSupRwdDeleteRawdataFile(&handle_, w(temp.path16()), w(u"RUN1.DAT"));
           EXPECT_EQ(handle_, nullptr);
           EXPECT_EQ(status == 0, !hostFileExists(temp.file("RUN1.DAT")));
           return status;

@@ -1,6 +1,5 @@
 // The header field writers: straight into the file at their offsets, texts cut to their limits,
-// the end time following the start time; and the lock-failure status of every function for
-// handles that name no file context.
+// the end time following the start time.
 #include <gtest/gtest.h>
 
 #include "rawdata/file_context.h"
@@ -13,13 +12,13 @@ using HeaderWriters = SignalFileTest;
 
 TEST_F(HeaderWriters, TextsAreCutToTheirLimitAndAShorterOneReplacesThem) {
   const struct {
-    LONG (*write)(HGLOBAL, LPCWSTR);
+    decltype(&DSupRwdWriteBarcode) write;
     std::size_t offset, limit;
   } writers[] = {{DSupRwdWriteBarcode, 1369, 127}, {DSupRwdWriteDateTime, 2391, 49}, {DSupRwdWriteInlet, 2215, 87}};
   HGLOBAL handle = create(108);
   for (const auto& writer : writers) {
     const std::u16string longText(writer.limit + 10, u'\n');
-    ASSERT_EQ(writer.write(handle, longText.c_str()), 0);
+    ASSERT_EQ(writer.write(handle, w(longText)), 0);
     EXPECT_EQ(slice(fileBytes(), writer.offset, 3), (Bytes{static_cast<std::uint8_t>(writer.limit), 0x0A, 0x00}))
         << "stored as given, line feeds kept";
     ASSERT_EQ(writer.write(handle, nullptr), 0);
@@ -32,7 +31,7 @@ TEST_F(HeaderWriters, TextsAreCutToTheirLimitAndAShorterOneReplacesThem) {
 TEST_F(HeaderWriters, GlpInformationAndNumbersGoToTheirOffsets) {
   HGLOBAL handle = create(130);
   const std::u16string text1(40, u'a'), text2(60, u'b'), text3(25, u'c');
-  ASSERT_EQ(DSupRwdWriteGLPInfo(handle, -2, 0x5A, text1.c_str(), text2.c_str(), text3.c_str()), 0);
+  ASSERT_EQ(DSupRwdWriteGLPInfo(handle, -2, 0x5A, w(text1), w(text2), w(text3)), 0);
   ASSERT_EQ(DSupRwdWriteBottleNumber(handle, 12), 0);
   ASSERT_EQ(DSupRwdWriteDataType(handle, 0x0102), 0);
   const Bytes file = fileBytes();
@@ -72,33 +71,12 @@ TEST_F(HeaderWriters, DataTypeAndGlpRefuseASpectraFile) {
   context(handle).fileType = 131;
   const Bytes before = fileBytes();
   EXPECT_EQ(DSupRwdWriteDataType(handle, 1), 4);
-  EXPECT_EQ(DSupRwdWriteGLPInfo(handle, 1, 1, u"a", u"b", u"c"), 4);
+  EXPECT_EQ(DSupRwdWriteGLPInfo(handle, 1, 1, w(u"a"), w(u"b"), w(u"c")), 4);
   EXPECT_EQ(fileBytes(), before);
   context(handle).fileType = 130;
   release(handle);
   release(handle);
   DSupRwdCloseRawdataFile(&handle);
-}
-
-TEST_F(HeaderWriters, HandlesOfNoFileContextGiveTheLockFailureStatusOfEachFunction) {
-  HGLOBAL freed = create(130), copy = freed;
-  DSupRwdCloseRawdataFile(&copy);
-  HGLOBAL small = GlobalAlloc(GHND, 16), unknownType = GlobalAlloc(GHND, 20000);
-  for (HGLOBAL handle : {HGLOBAL{}, freed, small, unknownType}) {
-    const LONG point = 1;
-    EXPECT_EQ(DSupRwdWriteRawdata(handle, &point, 1), 10);
-    EXPECT_EQ(DSupRwdWriteCache(handle, 0), 1010);
-    for (LONG (*write)(HGLOBAL, LPCWSTR) : {DSupRwdWriteBarcode, DSupRwdWriteDateTime, DSupRwdWriteInlet})
-      EXPECT_EQ(write(handle, u"x"), 8);
-    EXPECT_EQ(DSupRwdWriteBottleNumber(handle, 1), 8);
-    EXPECT_EQ(DSupRwdWriteDataType(handle, 1), 8);
-    EXPECT_EQ(DSupRwdWriteGLPInfo(handle, 1, 1, u"a", u"b", u"c"), 8);
-    EXPECT_EQ(DSupRwdWriteStartTime(handle, 1), 8);
-    EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), handle ? 8 : 0);
-    EXPECT_EQ(handle, nullptr);
-  }
-  EXPECT_EQ(GlobalFree(small), nullptr) << "memory that is no file context is left alone";
-  EXPECT_EQ(GlobalFree(unknownType), nullptr);
 }
 
 TEST_F(HeaderWriters, LongReadsReportFewerThan4Bytes) {

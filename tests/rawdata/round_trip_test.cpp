@@ -54,8 +54,8 @@ TEST_F(RoundTrip, EveryTypeReadsBackEveryPointWithoutAViolation) {
           for (double& value : values) expected.push_back(stored(value = next()));
           ASSERT_EQ(write(handle, type, values), 0);
         } else if (action == 6) {
-          ASSERT_EQ(DSupRwdWriteBarcode(handle, text.c_str()) | DSupRwdWriteInlet(handle, text.c_str()) |
-                        DSupRwdWriteGLPInfo(handle, 1, 2, text.c_str(), text.c_str(), text.c_str()),
+          ASSERT_EQ(DSupRwdWriteBarcode(handle, w(text)) | DSupRwdWriteInlet(handle, w(text)) |
+                        DSupRwdWriteGLPInfo(handle, 1, 2, w(text), w(text), w(text)),
                     0);
         } else if (action < 9) {
           ASSERT_EQ(DSupRwdWriteStartTime(handle, integers ? start : std::bit_cast<LONG>(float(start))), 0);

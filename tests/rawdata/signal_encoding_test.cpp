@@ -24,17 +24,19 @@ TEST_F(SignalEncoding, DifferenceRecordsHoldUpTo32767AndAbsoluteRecordsTheRest) 
   for (const auto& c : cases) {
     HGLOBAL handle = create(108);
     ASSERT_EQ(write(handle, 108, c.points), 0);
-    EXPECT_EQ(slice(fileBytes(), 6144, 100), (c.data + Bytes{0, 0}));
     EXPECT_EQ(closeAndVerify(handle).points, c.points);
+    EXPECT_EQ(slice(fileBytes(), 6144, 100), (c.data + Bytes{0, 0}));
   }
 }
 
 TEST_F(SignalEncoding, The79thPointStartsANewBlockAndEveryFlushEndsOne) {
   HGLOBAL handle = create(130);
   ASSERT_EQ(write(handle, 130, std::vector<double>(80, 3)), 0);
+  ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
   EXPECT_EQ(slice(fileBytes(), 6144, 2), (Bytes{0x10, 0x4E}));
   EXPECT_EQ(slice(fileBytes(), 6144 + 2 + 78 * 2, 2), (Bytes{0x10, 0x02}));
   ASSERT_EQ(write(handle, 130, {3}), 0);
+  ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
   EXPECT_EQ(slice(fileBytes(), 6144 + 4 + 80 * 2, 10), (Bytes{0x10, 0x01, 0x00, 0x00, 0x00, 0x00}));
   EXPECT_EQ(closeAndVerify(handle).points.size(), 81u);
 }
@@ -42,6 +44,7 @@ TEST_F(SignalEncoding, The79thPointStartsANewBlockAndEveryFlushEndsOne) {
 TEST_F(SignalEncoding, Type179StoresLittleEndianDoublesAndKeepsZeroInItsRange) {
   HGLOBAL handle = create(179);
   ASSERT_EQ(write(handle, 179, {1.0, 2.0, 3.0, 4.0, 5.0}), 0);
+  ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
   EXPECT_EQ(fileSize(), 6144u + 40);
   EXPECT_EQ(slice(fileBytes(), 6144, 8), (Bytes{0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
   EXPECT_EQ(slice(fileBytes(), 290, 8), (Bytes{0x40, 0xA0, 0, 0, 0, 0, 0, 0})) << "largest 5.0, smallest 0.0";
@@ -65,21 +68,10 @@ TEST_F(SignalEncoding, Type181HoldsTheValueRoundedDownWithin48Bits) {
     SCOPED_TRACE(c.value);
     HGLOBAL handle = create(181);
     ASSERT_EQ(write(handle, 181, {c.value}), 0);
+    ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
     EXPECT_EQ(slice(fileBytes(), 6144, 10), (Bytes{0x7F, 0xFF} + c.record + Bytes{0, 0}));
     closeAndVerify(handle);
   }
-}
-
-TEST_F(SignalEncoding, ACountOfZeroWritesNoPointButFlushesAnAgedCache) {
-  HGLOBAL handle = create(181);
-  clockAt(1);
-  ASSERT_EQ(write(handle, 181, {2.0}), 0);
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, nullptr, 5), 0);
-  EXPECT_EQ(fileSize(), 6146u);
-  clockAt(10);
-  ASSERT_EQ(DSupRwdWriteRawdata(handle, nullptr, 0), 0);
-  EXPECT_EQ(fileSize(), 6146u + 8);
-  EXPECT_EQ(closeAndVerify(handle).points, std::vector<double>{2.0});
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#if DSUP_SIMULATION
 #include "sim/clock.h"
+#endif
 
 namespace dsuptest {
 
@@ -13,19 +15,20 @@ SignalArguments argumentsFor(LONG fileType) {
   return arguments;
 }
 
+#if DSUP_SIMULATION
 void SignalFileTest::SetUp() {
   PlatformTest::SetUp();
   start_ = sim::calendarTime();
 }
 
 void SignalFileTest::clockAt(std::int64_t secondsAfterStart) const { sim::setCalendarTime(start_ + secondsAfterStart); }
+#endif
 
 HGLOBAL SignalFileTest::create(const SignalArguments& a, LONG* status) {
   const std::u16string directory = a.directory.empty() ? temp.path16() : a.directory;
-  return DSupRwdCreateRawdataFile(a.text2492.c_str(), a.rateCode, a.text4172.c_str(), a.text4213.c_str(),
-                                  a.factor4732, directory.c_str(), a.fileName.c_str(), u"/tmp/", status, a.fileType,
-                                  a.tagText.c_str(), a.text1880.c_str(), a.text858.c_str(), a.text2574.c_str(),
-                                  a.dateTime.c_str(), a.bottleNumber, a.word252, a.word256);
+  return DSupRwdCreateRawdataFile(w(a.text2492), a.rateCode, w(a.text4172), w(a.text4213), a.factor4732, w(directory),
+                                  w(a.fileName), w(directory), status, a.fileType, w(a.tagText), w(a.text1880),
+                                  w(a.text858), w(a.text2574), w(a.dateTime), a.bottleNumber, a.word252, a.word256);
 }
 
 LONG SignalFileTest::write(HGLOBAL handle, LONG fileType, const std::vector<double>& values) {

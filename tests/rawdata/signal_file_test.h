@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/platform_test.h"
+#include "common/wide_text.h"
 #include "signal_reader.h"
 
 namespace dsuptest {
@@ -33,8 +34,11 @@ SignalArguments argumentsFor(LONG fileType);
 
 class SignalFileTest : public PlatformTest {
  protected:
+#if DSUP_SIMULATION
   void SetUp() override;
+  // Sets the simulated calendar to that many seconds after the test's start.
   void clockAt(std::int64_t secondsAfterStart) const;
+#endif
   HGLOBAL create(const SignalArguments& arguments, LONG* status = nullptr);
   HGLOBAL create(LONG fileType) { return create(argumentsFor(fileType)); }
   // Writes integers to types 108 and 130, doubles to the others.
@@ -48,8 +52,10 @@ class SignalFileTest : public PlatformTest {
   RwdFileContext& context(HGLOBAL handle) { return *static_cast<RwdFileContext*>(GlobalLock(handle)); }
   void release(HGLOBAL handle) { GlobalUnlock(handle); }
 
+#if DSUP_SIMULATION
  private:
   std::int64_t start_ = 0;
+#endif
 };
 
 Bytes slice(const Bytes& bytes, std::size_t offset, std::size_t count);

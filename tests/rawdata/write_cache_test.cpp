@@ -142,6 +142,18 @@ TEST_F(WriteCache, ShortFirstAppendForgetsTheFirstValue) {
   EXPECT_EQ(file.integer("minValueA"), 5);
 }
 
+TEST_F(WriteCache, ACountOfZeroWritesNoPointButFlushesAnAgedCache) {
+  HGLOBAL handle = create(181);
+  clockAt(1);
+  ASSERT_EQ(write(handle, 181, {2.0}), 0);
+  ASSERT_EQ(DSupRwdWriteRawdata(handle, nullptr, 5), 0);
+  EXPECT_EQ(fileSize(), 6146u);
+  clockAt(10);
+  ASSERT_EQ(DSupRwdWriteRawdata(handle, nullptr, 0), 0);
+  EXPECT_EQ(fileSize(), 6146u + 8);
+  EXPECT_EQ(closeAndVerify(handle).points, std::vector<double>{2.0});
+}
+
 TEST_F(WriteCache, ASpectraCacheIsAppendedOverTheEndMarkWithoutAHeaderRefresh) {
   HGLOBAL handle = create(130);
   RwdFileContext& spectra = context(handle);

@@ -15,7 +15,7 @@ class Dump : public SignalFileTest {
  protected:
   std::string recorded(LONG fileType, const std::vector<double>& points, const std::u16string& barcode = u"") {
     HGLOBAL handle = create(fileType);
-    EXPECT_EQ(write(handle, fileType, points) | DSupRwdWriteBarcode(handle, barcode.c_str()), 0);
+    EXPECT_EQ(write(handle, fileType, points) | DSupRwdWriteBarcode(handle, w(barcode)), 0);
     EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
     return temp.file("RUN1.DAT");
   }
