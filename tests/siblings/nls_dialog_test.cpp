@@ -1,0 +1,75 @@
+// NlsDialogBoxParam runs a module's dialog by template number or by a registered 32-bit value,
+// owned by the caller's window, with the caller's procedure and initial parameter, and returns
+// the value the dialog ended with.
+#include <qxnls01_registry.h>
+#include <qxplatform.h>
+
+#include "common/platform_test.h"
+
+namespace {
+
+constexpr WORD templateNumber = 7;
+constexpr DWORD templateValue = 0x00120007;
+
+struct Seen {
+  LPARAM initParam = 0;
+  HWND owner = nullptr;
+};
+
+INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* seen = reinterpret_cast<Seen*>(lParam);
+    seen->initParam = lParam;
+    seen->owner = GetWindow(dialog, GW_OWNER);
+    return TRUE;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) == IDOK) EndDialog(dialog, 42);
+  return FALSE;
+}
+
+class NlsDialogBoxParamTest : public dsuptest::PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    module = PlatformCreateModule();
+    static const PlatformDialogItem items[] = {
+        {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 10, 10, 40, 14}};
+    const PlatformDialogTemplate dialog{WS_POPUP | WS_CAPTION, u"Method", 0, 0, 100, 40, 1, items};
+    ASSERT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(templateNumber), &dialog));
+    owner = CreateWindowExW(0, u"Static", u"Driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                            nullptr, nullptr, module, nullptr);
+  }
+  void TearDown() override {
+    DestroyWindow(owner);
+    PlatformDestroyModule(module);
+    PlatformTest::TearDown();
+  }
+
+  HINSTANCE module = nullptr;
+  HWND owner = nullptr;
+};
+
+TEST_F(NlsDialogBoxParamTest, TemplateNumberRunsTheDialogWithTheCallersParameter) {
+  Seen seen;
+  user.click(IDOK);
+  EXPECT_EQ(NlsDialogBoxParam(module, templateNumber, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), 42);
+  EXPECT_EQ(seen.initParam, reinterpret_cast<LPARAM>(&seen));
+  EXPECT_EQ(seen.owner, owner);
+}
+
+TEST_F(NlsDialogBoxParamTest, RegisteredValueRunsItsTemplate) {
+  ASSERT_TRUE(NlsRegisterDialogTemplate(module, templateValue, MAKEINTRESOURCEW(templateNumber)));
+  Seen seen;
+  user.click(IDOK);
+  EXPECT_EQ(NlsDialogBoxParam(module, templateValue, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), 42);
+  EXPECT_TRUE(NlsUnregisterDialogTemplate(module, templateValue));
+}
+
+TEST_F(NlsDialogBoxParamTest, UnknownTemplateShowsNothing) {
+  Seen seen;
+  EXPECT_EQ(NlsDialogBoxParam(module, templateValue, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), -1);
+  EXPECT_EQ(NlsDialogBoxParam(module, 99, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), -1);
+  EXPECT_EQ(seen.owner, nullptr) << "no dialog procedure ran";
+}
+
+}  // namespace
