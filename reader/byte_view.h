@@ -22,6 +22,9 @@ class ByteView {
     return std::uint32_t{bigEndian16(at)} << 16 | bigEndian16(at + 2);
   }
   std::uint16_t littleEndian16(std::size_t at) const { return static_cast<std::uint16_t>(bytes_[at + 1] << 8 | bytes_[at]); }
+  std::uint32_t littleEndian32(std::size_t at) const {
+    return std::uint32_t{littleEndian16(at + 2)} << 16 | littleEndian16(at);
+  }
   std::uint64_t littleEndian64(std::size_t at) const {
     std::uint64_t value = 0;
     for (int i = 7; i >= 0; --i) value = value << 8 | bytes_[at + static_cast<std::size_t>(i)];

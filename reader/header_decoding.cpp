@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <string>
@@ -29,7 +30,7 @@ double intervalOf(std::int32_t fileType, std::uint32_t rateCode) {
   return std::isfinite(rate) && rate > 0.0f && std::isfinite(interval) ? interval : 0.0;
 }
 
-std::u16string decodeText(const ByteView& bytes, const format::Field& field, SignalFile& file) {
+std::u16string decodeText(const ByteView& bytes, const format::Field& field, DecodedFile& file) {
   std::uint32_t length = bytes.byteAt(field.offset);
   const std::string where = std::string(field.name) + " (" + std::to_string(field.offset) + ")";
   if (length > field.room) {
@@ -50,7 +51,7 @@ std::u16string decodeText(const ByteView& bytes, const format::Field& field, Sig
 }
 
 std::variant<std::int64_t, double, std::u16string> decodeField(const ByteView& bytes, const format::Field& field,
-                                                                SignalFile& file) {
+                                                                DecodedFile& file) {
   const std::uint32_t bits = bytes.bigEndian32(field.offset);  // the 32-bit encodings' image
   switch (field.encoding) {
     case Encoding::byte: return std::int64_t{bytes.byteAt(field.offset)};
@@ -75,10 +76,16 @@ std::variant<std::int64_t, double, std::u16string> decodeField(const ByteView& b
 bool hasFloatTimes(std::int32_t fileType) { return fileType == format::typeDoubles || fileType == format::typeInteger48; }
 bool hasFloatValues(std::int32_t fileType) { return fileType == format::typeDoubles; }
 
-void decodeHeader(const ByteView& bytes, SignalFile& file) {
+void decodeHeaderFields(const ByteView& bytes, std::span<const format::Field> ownFields, DecodedFile& file) {
   file.fileType = static_cast<std::int32_t>(bytes.bigEndian32(format::fileTypeOffset));
-  for (const format::Field& field : format::headerFields)
-    file.header.push_back({field.name, field.offset, decodeField(bytes, field, file)});
+  for (std::span<const format::Field> fields : {std::span<const format::Field>(format::firstSectionFields), ownFields})
+    for (const format::Field& field : fields) file.header.push_back({field.name, field.offset, decodeField(bytes, field, file)});
+  std::sort(file.header.begin(), file.header.end(),
+            [](const HeaderField& a, const HeaderField& b) { return a.offset < b.offset; });
+}
+
+void decodeHeader(const ByteView& bytes, SignalFile& file) {
+  decodeHeaderFields(bytes, format::signalFields, file);
   file.sampleInterval = intervalOf(file.fileType, static_cast<std::uint32_t>(file.integer("rateCode")));
   const HeaderField* start = file.field("startTime");
   const auto* integerStart = std::get_if<std::int64_t>(&start->value);

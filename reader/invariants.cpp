@@ -18,17 +18,6 @@ std::string show(double value) {
   return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-void expectInteger(SignalFile& file, const char* name, std::int64_t expected) {
-  const std::int64_t found = file.integer(name);
-  if (found != expected)
-    file.violations.push_back(name + " is "s + std::to_string(found) + ", not " + std::to_string(expected));
-}
-
-void expectText(SignalFile& file, const char* name, const std::u16string& expected) {
-  if (file.text(name) != expected)
-    file.violations.push_back(name + " is \""s + toUtf8(file.text(name)) + "\", not \"" + toUtf8(expected) + "\"");
-}
-
 const format::TypeIdentity* identityOf(std::int32_t fileType) {
   for (const format::TypeIdentity& identity : format::typeIdentities)
     if (identity.fileType == fileType) return &identity;
@@ -97,16 +86,31 @@ void checkEndTime(SignalFile& file) {
 
 }  // namespace
 
+void expectInteger(DecodedFile& file, const char* name, std::int64_t expected) {
+  const std::int64_t found = file.integer(name);
+  if (found != expected)
+    file.violations.push_back(name + " is "s + std::to_string(found) + ", not " + std::to_string(expected));
+}
+
+void expectText(DecodedFile& file, const char* name, const std::u16string& expected) {
+  if (file.text(name) != expected)
+    file.violations.push_back(name + " is \""s + toUtf8(file.text(name)) + "\", not \"" + toUtf8(expected) + "\"");
+}
+
+std::u16string typeNumberText(std::int32_t fileType) {
+  std::u16string text;
+  for (char digit : std::to_string(fileType)) text += static_cast<char16_t>(digit);
+  return text;
+}
+
 void checkHeaderIdentity(SignalFile& file) {
   const format::TypeIdentity* identity = identityOf(file.fileType);
   if (!identity) {
     file.violations.push_back("file type " + std::to_string(file.fileType) + " is not a signal file type");
     return;
   }
-  std::u16string typeNumber;
-  for (char digit : std::to_string(file.fileType)) typeNumber += static_cast<char16_t>(digit);
-  expectText(file, "typeNumberAscii", typeNumber);
-  expectText(file, "typeNumberText", typeNumber);
+  expectText(file, "typeNumberAscii", typeNumberText(file.fileType));
+  expectText(file, "typeNumberText", typeNumberText(file.fileType));
   expectText(file, "kindText", identity->kindText);
   expectText(file, "techniqueText", identity->techniqueText);
   expectInteger(file, "signalCode", identity->signalCode);

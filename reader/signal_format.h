@@ -1,8 +1,10 @@
-// The signal file format as the reader knows it, written from the format description and kept
-// apart from the library's own code: header fields with their offsets and encodings, fixed header
-// values, the file types and the data encodings' markers.
+// The raw data file format as the reader knows it, written from the format description and kept
+// apart from the library's own code: the file types, the header fields of every type and of signal
+// files with their offsets and encodings, fixed header values, and the signal data encodings'
+// markers. Spectra files add theirs in spectra_format.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace dsupreader::format {
@@ -60,7 +62,8 @@ struct Field {
   std::uint32_t room = 0;   // texts: the code units that fit before the next field
 };
 
-inline constexpr Field headerFields[] = {
+// The first section's fields that every raw data file has (signal and spectra files).
+inline constexpr Field firstSectionFields[] = {
     {"typeNumberAscii", 0, Encoding::ascii, 3, 3},
     {"bottleNumberLong", 244, Encoding::integer},
     {"fileTypeNumber", fileTypeOffset, Encoding::integer},
@@ -68,13 +71,8 @@ inline constexpr Field headerFields[] = {
     {"bottleNumber", 254, Encoding::word},
     {"word256", 256, Encoding::word},
     {"dataStartBlock", 264, Encoding::unsignedInteger},
-    {"blockCount", 278, Encoding::unsignedInteger},
     {"startTime", 282, Encoding::time},
     {"endTime", 286, Encoding::time},
-    {"maxValueA", 290, Encoding::value},
-    {"minValueA", 294, Encoding::value},
-    {"maxValueB", 298, Encoding::value},
-    {"minValueB", 302, Encoding::value},
     {"glpFlag", 314, Encoding::unsignedInteger},
     {"firstSectionLength", 318, Encoding::unsignedInteger},
     {"word322", 322, Encoding::unsignedInteger},
@@ -88,11 +86,21 @@ inline constexpr Field headerFields[] = {
     {"text2492", 2492, Encoding::text, 9, 20},
     {"techniqueText", 2533, Encoding::text, 8, 20},
     {"text2574", 2574, Encoding::text, 44, 255},
-    {"glpNumber", 3085, Encoding::integer},
-    {"glpText1", 3089, Encoding::text, 31, 255},
     {"glpByte", 3600, Encoding::byte},
     {"glpText2", 3601, Encoding::text, 49, 100},
     {"glpText3", 3802, Encoding::text, 19, 146},
+};
+
+// The fields of signal files only: the summary fields of the first section, the GLP fields that
+// spectra files use for their own, and the second section.
+inline constexpr Field signalFields[] = {
+    {"blockCount", 278, Encoding::unsignedInteger},
+    {"maxValueA", 290, Encoding::value},
+    {"minValueA", 294, Encoding::value},
+    {"maxValueB", 298, Encoding::value},
+    {"minValueB", 302, Encoding::value},
+    {"glpNumber", 3085, Encoding::integer},
+    {"glpText1", 3089, Encoding::text, 31, 255},
     {"secondSectionLength", 4096, Encoding::unsignedInteger},
     {"word4100", 4100, Encoding::unsignedInteger},
     {"firstValueMarker", 4104, Encoding::byte},

@@ -99,6 +99,23 @@ DSUP_STATIC_ASSERT(offsetof(RwdHeaderParameters, text1880) == 1412, "text1880 at
 DSUP_STATIC_ASSERT(offsetof(RwdHeaderParameters, bottleNumber) == 1690, "bottleNumber at 1690");
 DSUP_STATIC_ASSERT(offsetof(RwdHeaderParameters, word256) == 1696, "word256 at 1696");
 
+/* The descriptor of one spectrum, given with its values to DSupRwdWriteSpectrumRecord, in host byte
+ * order. The record keeps all of it; the record index keeps `value` and fields[3]. The extension is
+ * read only for files of spectrum kind 1 (one 32-bit value) or 2 (two 16-bit values): for other
+ * kinds a descriptor of the first 12 bytes is enough. */
+typedef struct RwdSpectrumDescriptor {
+  LONG value;
+  WORD fields[4];
+  union {
+    DWORD kind1;
+    WORD kind2[2];
+  } extension;
+} RwdSpectrumDescriptor;
+
+DSUP_STATIC_ASSERT(sizeof(RwdSpectrumDescriptor) == 16, "RwdSpectrumDescriptor is 16 bytes");
+DSUP_STATIC_ASSERT(offsetof(RwdSpectrumDescriptor, fields) == 4, "fields at 4");
+DSUP_STATIC_ASSERT(offsetof(RwdSpectrumDescriptor, extension) == 12, "extension at 12");
+
 /* A driver's descriptor of a timetable: its row memory and the editor's state. Owned by the
  * driver; the library reads and updates it in place. */
 typedef struct DSupTTData {
@@ -283,6 +300,15 @@ DSUP_API HGLOBAL DSUP_CALL DSupRwdCreateRawdataFile(
     LPCWSTR text858, LPCWSTR text2574, LPCWSTR dateTime, LONG bottleNumber, WORD word252,
     WORD word256) DSUP_NOEXCEPT;
 
+/* Creates a signal file of type 130 as DSupRwdCreateRawdataFile does, with two differences: the
+ * cache always has the smallest size (6146 bytes, the header image), and header offset 858 holds
+ * the text "TestData" whatever `text858` says. Any other fileType fails: 0 and *status 1. */
+DSUP_API HGLOBAL DSUP_CALL DSupRwdCreateNRawdataFile(
+    LPCWSTR text2492, DWORD rateCode, LPCWSTR text4172, LPCWSTR text4213, double factor4732, LPCWSTR directory,
+    LPCWSTR fileName, LPCWSTR sideFileDirectory, LONG* status, LONG fileType, LPCWSTR tagText, LPCWSTR text1880,
+    LPCWSTR text858, LPCWSTR text2574, LPCWSTR dateTime, LONG bottleNumber, WORD word252,
+    WORD word256) DSUP_NOEXCEPT;
+
 /* Appends `count` points to a signal file: LONG values for types 108 and 130 (difference blocks),
  * doubles for types 179 (stored as they are) and 181 (rounded down to 48-bit integers; beyond that
  * range the nearest limit, a value that is not a number as 0). A count of 0 or less, or null
@@ -301,7 +327,9 @@ DSUP_API LONG DSUP_CALL DSupRwdWriteRawdata(HGLOBAL handle, const void* values, 
  * Returns 1010 when the handle cannot be locked; 1003 or 1004 when the header refresh failed
  * (nothing appended, the cache keeps its points for the next flush); 1004 when the append was not
  * complete: the file is cut back to its length before the append (with its end mark), the cached
- * points are lost and the header describes the points in the file. */
+ * points are lost and the header describes the points in the file. A spectra file's cached
+ * records are not lost: they stay in the cache for the next flush, since the record index already
+ * names the offsets at which they start. */
 DSUP_API LONG DSUP_CALL DSupRwdWriteCache(HGLOBAL handle, WORD maximumAge) DSUP_NOEXCEPT;
 
 /* Empties the cache of a locked context (no points, the first difference block reserved for types
@@ -318,11 +346,14 @@ DSUP_API LONG DSUP_CALL RwdReadLongFromFile(HANDLE file, LONG offset, LONG* fail
 DSUP_API LONG DSUP_CALL RwdWriteLongToFile(HANDLE file, LONG offset, LONG value) DSUP_NOEXCEPT;
 
 /* Flushes the cache a last time and closes the file; frees the context and sets *handle to 0 in
- * every case. A variable holding 0 (or a null pointer) gives 0 and does nothing.
- * Returns 0 when every point reached the file and it closed.
+ * every case. A spectra file is finished first: its record index is written behind the last record
+ * and the header's indexOffset and spectrumTotal point to it; its side file is deleted. A variable
+ * holding 0 (or a null pointer) gives 0 and does nothing.
+ * Returns 0 when every point or record reached the file and it closed.
  * Returns 8 when the handle cannot be locked (a handle of memory that is no file context is left
- * alone, any other is freed); the status of the failed last flush (1003, 1004); 1004 when the
- * file did not close cleanly. */
+ * alone, any other is freed); the status of the failed last flush (1003, 1004; a spectra file is
+ * then left unfinished, with its records and end mark); 1004 when the file did not close cleanly
+ * or a spectra file's index could not be written (the file is left unfinished). */
 DSUP_API LONG DSUP_CALL DSupRwdCloseRawdataFile(HGLOBAL* handle) DSUP_NOEXCEPT;
 
 /* Closes *handle as DSupRwdCloseRawdataFile does when it is not 0 (its status is not reported),
@@ -363,6 +394,55 @@ DSUP_API LONG DSUP_CALL DSupRwdWriteInlet(HGLOBAL handle, LPCWSTR inlet) DSUP_NO
  * arrives after data keeps the end time right. A second call before the next flush adds again;
  * the next flush's header refresh sets the end time right. */
 DSUP_API LONG DSUP_CALL DSupRwdWriteStartTime(HGLOBAL handle, LONG startTime) DSUP_NOEXCEPT;
+
+/* ==== Spectra files and snapshots =========================================================== */
+
+/* A spectra file (type 131) holds spectrum records behind a 4096-byte header. While it is recorded
+ * its records end with the end mark; closing finishes it with a record index (little-endian: "D",
+ * 0, the 32-bit length 6 + 10 × entries, one 10-byte entry per record with its offset, descriptor
+ * value and fourth descriptor field, then 2 or 4 zero bytes), and the header's indexOffset (260)
+ * and spectrumTotal (278) point to it. The entries wait in memory, at most 203 at a time; beyond
+ * that they move to a side file in the side directory named after the data file, its extension
+ * replaced by ".tmp" (RUN1.CH gives RUN1.tmp). Spectra files recorded at the same time by one
+ * process never share a side file: while one uses RUN1.tmp, another gets RUN1~1.tmp, and so on. */
+
+/* Creates the spectra file parameters->directory + parameters->fileName (replacing a file of that
+ * name), writes its header (with the spectra fields spectrumKind, value3085, text3093 and text3136)
+ * and its end mark: the file is 4098 bytes long. Returns the file context handle;
+ * parameters->status is left alone. On failure returns 0 and sets parameters->status to 1 (no
+ * memory, the file could not be created or its header not completely written); nothing is left
+ * behind. */
+DSUP_API HGLOBAL DSUP_CALL DSupRwdCreateSpectraFile(RwdHeaderParameters* parameters) DSUP_NOEXCEPT;
+
+/* Appends one spectrum record to the spectra file of *handle: the descriptor and `count` values,
+ * difference-coded ("C": 2 bytes per value, 6 for a jump beyond ±32767, starting from 0 in every
+ * record) when `differences` is nonzero, else absolute ("A": 4 bytes each); and adds its entry to
+ * the record index. The record waits in the cache for the timed flush (10 seconds). The context
+ * block is resized for every record and may move: *handle receives the handle that is valid
+ * afterwards, which the caller must use from then on.
+ * Returns 0 when the record and its entry were taken.
+ * Returns 10010 when the handle cannot be locked; 12000 when it is not a spectra file's (nothing
+ * written); 10008 when the record cannot be represented (a negative count, more than 10918 values,
+ * null values with a count, a null descriptor) or the context cannot grow even after the cached
+ * records were flushed (nothing written, the handle stays usable); 10000 + the flush's status
+ * (11004) when the forced flush before the record failed (the record was not taken) or the timed
+ * flush after it failed (the record was taken: the records wait in the cache for the next flush);
+ * 12008 or 12010 when the index block cannot grow or be locked, and 12000 + 101, 102, 104, 106 or
+ * 110 when the entries in memory could not be moved to the side file (they are given up): the record
+ * is in the cache all the same, but the index lacks its entry (or those entries). */
+DSUP_API LONG DSUP_CALL DSupRwdWriteSpectrumRecord(HGLOBAL* handle, const RwdSpectrumDescriptor* descriptor,
+                                                   const LONG* values, LONG count, BOOL differences) DSUP_NOEXCEPT;
+
+/* Copies the file being recorded to directory + its file name (replacing a file of that name) after
+ * a forced flush, while recording goes on: the copy holds every point or record given so far, and a
+ * spectra file's copy is finished with its record index (the data file keeps its end mark).
+ * Returns 0 when the copy is complete.
+ * Returns 6 for a handle of 0, a directory over 255 characters, or a copy that could not be created
+ * (among others a copy into the data file's own directory: the data file stays intact); 8 when the
+ * handle cannot be locked; the forced flush's status (1003, 1004); 3 when the data file could not
+ * be read; 7 when the copy was not completely written, its index could not be written, or it did
+ * not close cleanly. A failed copy may be left on disk; the data file and the handle stay usable. */
+DSUP_API LONG DSUP_CALL DSupRwdRawdataSnapshot(HGLOBAL handle, LPCWSTR directory) DSUP_NOEXCEPT;
 
 /* ==== Standard dialogs, field access and validation =========================================== */
 

@@ -3,7 +3,10 @@
 #include <dsup.h>
 
 #include "rawdata/file_context.h"
+#include "rawdata/file_layout.h"
 #include "rawdata/file_path.h"
+#include "rawdata/side_file.h"
+#include "rawdata/spectrum_index_finish.h"
 #include "rawdata/status.h"
 #include "rawdata/write_cache.h"
 
@@ -11,14 +14,27 @@ namespace dsup {
 
 namespace {
 
-// The last flush, then the file is closed. A failed last flush is reported even when the file
-// closes well (points were lost), and a file that does not close cleanly is reported as a failed
-// write: its last bytes may not be on disk.
+// A spectra file is finished with its record index once the last flush has put every record into
+// the file; a file whose index could not be written is left as while it was recorded (records and
+// end mark), which is reported like a failed append. The side file is deleted in any case: without
+// the context nothing could ever use it again.
+LONG finishSpectraFile(RwdFileContext& context, LONG flushStatus) {
+  LONG status = flushStatus;
+  if (status == statusOk && RwdWriteSpectrumIndex(context, context.fileHandle) != statusOk)
+    status = statusFlushWriteFailed;
+  if (context.sideFileCreated) RwdDeleteSideFile(context);
+  return status;
+}
+
+// The last flush and the finishing step of the file's family, then the file is closed. A failed
+// last flush is reported even when the file closes well (points were lost), and a file that does
+// not close cleanly is reported as a failed write: its last bytes may not be on disk.
 LONG closeLockedContext(RwdFileContext& context) {
-  const LONG flushStatus = flushCache(context, forcedFlushAge);
+  LONG status = flushCache(context, forcedFlushAge);
+  if (context.fileType == fileTypeSpectra) status = finishSpectraFile(context, status);
   if (context.indexMemory) GlobalFree(context.indexMemory);
   const bool closed = CloseHandle(context.fileHandle) != FALSE;
-  if (flushStatus != statusOk) return flushStatus;
+  if (status != statusOk) return status;
   return closed ? statusOk : statusFlushWriteFailed;
 }
 

@@ -29,6 +29,13 @@ LONG RwdWriteShortToFile(HANDLE file, DWORD offset, WORD value) {
 
 DWORD fileLengthAtEnd(HANDLE file) { return SetFilePointer(file, 0, nullptr, FILE_END); }
 
+void cutBackTo(HANDLE file, DWORD length, bool endMark) {
+  constexpr BYTE zeros[endMarkSize] = {};
+  if (endMark) writeAt(file, length - endMarkSize, zeros, endMarkSize);
+  SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+}
+
 DWORD RwdFileBlockCount(HANDLE file) {
   const DWORD length = fileLengthAtEnd(file);
   return length / fileBlockSize + (length % fileBlockSize ? 1 : 0);

@@ -16,6 +16,10 @@ LONG RwdWriteShortToFile(HANDLE file, DWORD offset, WORD value);
 // The file's length: the file pointer is moved to the end.
 DWORD fileLengthAtEnd(HANDLE file);
 
+// Cuts the file back to `length` bytes after an append that did not reach it completely; with
+// `endMark` its last two bytes become the end mark again, so the file ends as before the append.
+void cutBackTo(HANDLE file, DWORD length, bool endMark);
+
 // The file's length in 512-byte blocks, rounded up (the header's blockCount).
 DWORD RwdFileBlockCount(HANDLE file);
 

@@ -16,11 +16,6 @@ namespace dsup {
 
 namespace {
 
-// Difference records hold -32767 to 32767; -32768 is the escape of an absolute record.
-constexpr LONG largestDifference = 32767;
-constexpr WORD absoluteEscape = 0x8000;
-constexpr WORD differenceRecordSize = 2;
-constexpr WORD absoluteRecordSize = 6;
 constexpr WORD doubleRecordSize = 8;
 constexpr WORD integer48Marker = 0x7FFF;
 constexpr WORD integer48RecordSize = 8;

@@ -1,6 +1,8 @@
 // DSupRwdCreateRawdataFile: a signal file with its complete header and end mark from its first
 // moment, and the file context that records into it. A failed creation leaves no memory and, when
 // the file had been made, no file behind.
+#include "rawdata/signal_file_creation.h"
+
 #include <dsup.h>
 
 #include "rawdata/calendar_clock.h"
@@ -16,19 +18,6 @@ namespace dsup {
 
 namespace {
 
-// The arguments of the creation that are not header parameters.
-struct SignalArguments {
-  DWORD rateCode;
-  LPCWSTR text4172;
-  LPCWSTR text4213;
-  double factor4732;
-  LPCWSTR directory;
-  LPCWSTR fileName;
-  LPCWSTR sideFileDirectory;
-  LONG fileType;
-  LPCWSTR tagText;
-};
-
 HGLOBAL allocateContext(WORD cacheSize, WORD& capacity) {
   capacity = cacheSize;
   if (HGLOBAL block = GlobalAlloc(GHND, contextFixedSize + cacheSize)) return block;
@@ -36,7 +25,7 @@ HGLOBAL allocateContext(WORD cacheSize, WORD& capacity) {
   return GlobalAlloc(GHND, contextFixedSize + minimumSignalCache);
 }
 
-void setUpContext(RwdFileContext& context, const SignalArguments& arguments, WORD capacity, FLOAT rate) {
+void setUpContext(RwdFileContext& context, const SignalFileRequest& arguments, WORD capacity, FLOAT rate) {
   context.cacheCapacity = capacity;
   context.previousValue = 0;
   context.previousValueInFile = 0;
@@ -67,24 +56,40 @@ bool createFileWithHeader(RwdFileContext& context, const WCHAR* path) {
   return false;
 }
 
-HGLOBAL createSignalFile(const SignalArguments& arguments, const RwdHeaderParameters& parameters) {
-  if (!isSignalFileType(arguments.fileType)) return nullptr;
+RwdHeaderParameters headerParametersOf(const SignalFileRequest& request) {
+  RwdHeaderParameters parameters{};
+  // A text2492 that does not fit its field is left out, so a longer one must not be cut to fit.
+  if (boundedLength(request.text2492, texts::text2492.limit + 1) <= texts::text2492.limit)
+    copyText(parameters.text2492, request.text2492);
+  copyText(parameters.dateTime, request.dateTime);
+  copyText(parameters.text1880, request.text1880);
+  copyText(parameters.text858, request.text858);
+  copyText(parameters.text2574, request.text2574);
+  parameters.bottleNumber = request.bottleNumber;
+  parameters.word252 = request.word252;
+  parameters.word256 = request.word256;
+  return parameters;
+}
+
+HGLOBAL createHandle(const SignalFileRequest& request, SignalCache cache) {
+  if (!isSignalFileType(request.fileType)) return nullptr;
   WCHAR path[filePathUnits];
-  if (!joinFilePath(arguments.directory, arguments.fileName, path)) return nullptr;
-  const std::optional<FLOAT> rate = decodeSamplingRate(arguments.fileType, arguments.rateCode);
+  if (!joinFilePath(request.directory, request.fileName, path)) return nullptr;
+  const std::optional<FLOAT> rate = decodeSamplingRate(request.fileType, request.rateCode);
   if (!rate) return nullptr;
 
   WORD capacity = 0;
-  HGLOBAL handle = allocateContext(signalCacheSize(*rate), capacity);
+  HGLOBAL handle = allocateContext(cache == SignalCache::fromRate ? signalCacheSize(*rate) : minimumSignalCache, capacity);
   if (!handle) return nullptr;
   auto* context = static_cast<RwdFileContext*>(GlobalLock(handle));
   if (!context) {
     GlobalFree(handle);
     return nullptr;
   }
-  setUpContext(*context, arguments, capacity, *rate);
+  setUpContext(*context, request, capacity, *rate);
+  const RwdHeaderParameters parameters = headerParametersOf(request);
   RwdBuildHeader(context, &parameters);
-  RwdBuildSignalHeader(context, arguments.rateCode, arguments.text4172, arguments.text4213, arguments.factor4732);
+  RwdBuildSignalHeader(context, request.rateCode, request.text4172, request.text4213, request.factor4732);
   const bool created = createFileWithHeader(*context, path);
   context->lastFlushTime = calendarSeconds();
   GlobalUnlock(handle);
@@ -95,27 +100,20 @@ HGLOBAL createSignalFile(const SignalArguments& arguments, const RwdHeaderParame
 
 }  // namespace
 
+HGLOBAL createSignalFile(const SignalFileRequest& request, SignalCache cache) {
+  HGLOBAL handle = createHandle(request, cache);
+  if (!handle && request.status) *request.status = statusCreateFailed;
+  return handle;
+}
+
 }  // namespace dsup
 
 extern "C" HGLOBAL DSUP_CALL DSupRwdCreateRawdataFile(
     LPCWSTR text2492, DWORD rateCode, LPCWSTR text4172, LPCWSTR text4213, double factor4732, LPCWSTR directory,
     LPCWSTR fileName, LPCWSTR sideFileDirectory, LONG* status, LONG fileType, LPCWSTR tagText, LPCWSTR text1880,
     LPCWSTR text858, LPCWSTR text2574, LPCWSTR dateTime, LONG bottleNumber, WORD word252, WORD word256) noexcept {
-  RwdHeaderParameters parameters{};
-  // A text2492 that does not fit its field is left out, so a longer one must not be cut to fit.
-  if (dsup::boundedLength(text2492, dsup::texts::text2492.limit + 1) <= dsup::texts::text2492.limit)
-    dsup::copyText(parameters.text2492, text2492);
-  dsup::copyText(parameters.dateTime, dateTime);
-  dsup::copyText(parameters.text1880, text1880);
-  dsup::copyText(parameters.text858, text858);
-  dsup::copyText(parameters.text2574, text2574);
-  parameters.bottleNumber = bottleNumber;
-  parameters.word252 = word252;
-  parameters.word256 = word256;
-
-  const dsup::SignalArguments arguments{rateCode, text4172, text4213, factor4732, directory,
-                                        fileName, sideFileDirectory, fileType, tagText};
-  HGLOBAL handle = dsup::createSignalFile(arguments, parameters);
-  if (!handle && status) *status = dsup::statusCreateFailed;
-  return handle;
+  return dsup::createSignalFile({text2492, rateCode, text4172, text4213, factor4732, directory, fileName,
+                                 sideFileDirectory, status, fileType, tagText, text1880, text858, text2574, dateTime,
+                                 bottleNumber, word252, word256},
+                                dsup::SignalCache::fromRate);
 }

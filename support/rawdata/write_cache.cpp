@@ -14,8 +14,6 @@ namespace dsup {
 
 namespace {
 
-constexpr BYTE endMark[endMarkSize] = {};
-
 bool holdsData(const RwdFileContext& context) {
   const bool countsPoints = usesDifferenceBlocks(context.fileType) || context.fileType == fileTypeGcDoubles;
   return countsPoints ? context.cachePointCount != 0 : context.cacheFill != 0;
@@ -27,16 +25,13 @@ bool timeHasCome(const RwdFileContext& context, LONGLONG now, WORD maximumAge) {
   return now <= context.lastFlushTime || now - context.lastFlushTime >= maximumAge;
 }
 
-// An append that did not reach the disk completely: the file is cut back to its length before the
-// append and gets its end mark back, so it stays well formed. The points of the lost bytes are
-// forgotten: the next point is encoded against the last value the file holds, and the header is
-// refreshed again to describe the points that are in the file.
-void undoLostAppend(RwdFileContext& context, DWORD lengthBefore) {
+// A signal file's append that did not reach the disk completely: the file is cut back to its
+// length before the append (with its end mark), so it stays well formed, and the points of the lost
+// bytes are forgotten: the next point is encoded against the last value the file holds, and the
+// header is refreshed again to describe the points that are in the file.
+void forgetLostPoints(RwdFileContext& context, DWORD lengthBefore) {
   HANDLE file = context.fileHandle;
-  if (hasEndMark(context.fileType)) writeAt(file, lengthBefore - endMarkSize, endMark, endMarkSize);
-  SetFilePointer(file, static_cast<LONG>(lengthBefore), nullptr, FILE_BEGIN);
-  SetEndOfFile(file);
-  if (!isSignalFileType(context.fileType)) return;
+  cutBackTo(file, lengthBefore, hasEndMark(context.fileType));
   context.previousValue = context.previousValueInFile;
   context.pointCount -= context.cachePointCount;
   if (context.pointCount == 0)
@@ -66,10 +61,18 @@ LONG flushCache(RwdFileContext& context, WORD maximumAge) {
   DWORD written = 0;
   const bool complete = WriteFile(context.fileHandle, cache, context.cacheFill, &written, nullptr) &&
                         written == context.cacheFill;
+  if (!complete && context.fileType == fileTypeSpectra) {
+    // A spectra file's records keep their place: their index entries already name the offsets at
+    // which they start, so they wait in the cache for the next flush instead of being lost, and the
+    // file is cut back to end where they will be appended.
+    cutBackTo(context.fileHandle, lengthBefore, true);
+    context.cacheFill = static_cast<WORD>(context.cacheFill - endMarkSize);
+    return statusFlushWriteFailed;
+  }
   if (complete)
     context.previousValueInFile = context.previousValue;
   else
-    undoLostAppend(context, lengthBefore);
+    forgetLostPoints(context, lengthBefore);
 
   context.lastFlushTime = now;
   RwdInitCache(&context);

@@ -4,6 +4,7 @@
 
 #include "dump_output.h"
 #include "signal_reader.h"
+#include "spectra_reader.h"
 
 namespace dsupdump {
 
@@ -11,9 +12,10 @@ namespace {
 
 constexpr const char* usage =
     "usage: dsup-dump [--format=text|csv|json] [--header | --points] [--verify] FILE\n"
-    "  prints the header fields and the points of a signal file (types 108, 130, 179, 181);\n"
-    "  --header or --points prints only that section; --verify prints the file's violations of the\n"
-    "  format instead and exits with 1 when there is any.\n";
+    "  prints the header fields and the data of a signal file (types 108, 130, 179, 181: its points)\n"
+    "  or of a spectra file (type 131: its records and record index); --header or --points prints\n"
+    "  only the header or the data; --verify prints the file's violations of the format instead and\n"
+    "  exits with 1 when there is any.\n";
 
 struct Options {
   Format format = Format::text;
@@ -54,6 +56,16 @@ std::optional<Options> parse(std::span<const std::string> arguments) {
   return options;
 }
 
+template <class File>
+int report(const Options& options, const File& file, std::ostream& out) {
+  if (!options.verify) {
+    writeFile(out, options.format, options.sections, options.path, file);
+    return exitVerified;
+  }
+  writeViolations(out, options.format, options.path, file);
+  return file.verified() ? exitVerified : exitViolations;
+}
+
 }  // namespace
 
 int runDump(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
@@ -68,13 +80,8 @@ int runDump(std::span<const std::string> arguments, std::ostream& out, std::ostr
     err << "dsup-dump: " << error << '\n';
     return exitUsage;
   }
-  const dsupreader::SignalFile file = dsupreader::readSignalFile(*bytes);
-  if (!options->verify) {
-    writeFile(out, options->format, options->sections, options->path, file);
-    return exitVerified;
-  }
-  writeViolations(out, options->format, options->path, file);
-  return file.verified() ? exitVerified : exitViolations;
+  if (dsupreader::isSpectraFile(*bytes)) return report(*options, dsupreader::readSpectraFile(*bytes), out);
+  return report(*options, dsupreader::readSignalFile(*bytes), out);
 }
 
 }  // namespace dsupdump

@@ -1,5 +1,5 @@
-// dsup-dump: prints the header fields and the points of a signal file as text, CSV or JSON, or,
-// with --verify, the list of the file's violations of the format. Runs in-process for tests.
+// dsup-dump: prints the header fields and the data of a signal or spectra file as text, CSV or
+// JSON, or, with --verify, the list of the file's violations of the format. Runs in-process for tests.
 #pragma once
 
 #include <ostream>

@@ -1,69 +1,26 @@
 #include "dump_output.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
+#include "dump_text.h"
 
 namespace dsupdump {
 
 namespace {
 
-using dsupreader::HeaderField;
+using dsupreader::DecodedFile;
 using dsupreader::SignalFile;
-
-std::string number(double value) {
-  if (std::isnan(value)) return "nan";
-  if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
-// A text in double quotes, with quotes, backslashes and control characters escaped, so that a
-// hostile header text cannot break the output's structure or drive a terminal.
-std::string quoted(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-// JSON has no non-finite numbers: those are written as strings.
-std::string jsonNumber(double value) { return std::isfinite(value) ? number(value) : quoted(number(value)); }
-
-std::string valueText(const HeaderField& field, bool json) {
-  if (const auto* integer = std::get_if<std::int64_t>(&field.value)) return std::to_string(*integer);
-  if (const auto* real = std::get_if<double>(&field.value)) return json ? jsonNumber(*real) : number(*real);
-  return quoted(dsupreader::toUtf8(std::get<std::u16string>(field.value)));
-}
 
 void writeText(std::ostream& out, Sections sections, const std::string& path, const SignalFile& file) {
   out << "file " << quoted(path) << ": type " << file.fileType << ", " << file.fileLength << " bytes, "
       << file.points.size() << " points, " << number(file.sampleInterval) << " ms between points\n";
-  if (sections.header)
-    for (const HeaderField& field : file.header)
-      out << "  " << field.name << " @" << field.offset << " = " << valueText(field, false) << '\n';
+  if (sections.header) writeHeaderText(out, file);
   if (sections.points)
     for (std::size_t i = 0; i < file.points.size(); ++i)
       out << "  point " << i << " at " << number(file.timeOf(i)) << " ms: " << number(file.points[i]) << '\n';
-  for (const std::string& violation : file.violations) out << "  violation: " << violation << '\n';
+  writeViolationLines(out, file);
 }
 
 void writeCsv(std::ostream& out, Sections sections, const SignalFile& file) {
-  if (sections.header) {
-    out << "field,offset,value\n";
-    for (const HeaderField& field : file.header)
-      out << field.name << ',' << field.offset << ',' << valueText(field, false) << '\n';
-  }
+  if (sections.header) writeHeaderCsv(out, file);
   if (sections.header && sections.points) out << '\n';
   if (sections.points) {
     out << "index,time_ms,value\n";
@@ -72,22 +29,10 @@ void writeCsv(std::ostream& out, Sections sections, const SignalFile& file) {
   }
 }
 
-void writeJsonViolations(std::ostream& out, const SignalFile& file) {
-  out << "\"violations\":[";
-  for (std::size_t i = 0; i < file.violations.size(); ++i) out << (i ? "," : "") << quoted(file.violations[i]);
-  out << ']';
-}
-
 void writeJson(std::ostream& out, Sections sections, const std::string& path, const SignalFile& file) {
   out << "{\"file\":" << quoted(path) << ",\"fileType\":" << file.fileType << ",\"fileLength\":" << file.fileLength
       << ",\"sampleInterval\":" << jsonNumber(file.sampleInterval);
-  if (sections.header) {
-    out << ",\"header\":[";
-    for (std::size_t i = 0; i < file.header.size(); ++i)
-      out << (i ? "," : "") << "{\"name\":" << quoted(file.header[i].name) << ",\"offset\":" << file.header[i].offset
-          << ",\"value\":" << valueText(file.header[i], true) << '}';
-    out << ']';
-  }
+  if (sections.header) writeHeaderJson(out, file);
   if (sections.points) {
     out << ",\"points\":[";
     for (std::size_t i = 0; i < file.points.size(); ++i)
@@ -109,7 +54,7 @@ void writeFile(std::ostream& out, Format format, Sections sections, const std::s
   }
 }
 
-void writeViolations(std::ostream& out, Format format, const std::string& path, const SignalFile& file) {
+void writeViolations(std::ostream& out, Format format, const std::string& path, const DecodedFile& file) {
   if (format == Format::json) {
     out << "{\"file\":" << quoted(path) << ',';
     writeJsonViolations(out, file);
