@@ -1,7 +1,7 @@
 // The record index of a spectra file while it is recorded: a block of movable memory behind the
 // context's indexMemory that holds the head (D, 0, the index length) and the entries not yet moved
-// to the side file. The index length counts every entry that the block and the side file hold, so
-// it is always 6 + 10 × spectrumCount.
+// to the side file. spectrumCount counts exactly the entries that the block and the side file hold;
+// the length in the head, 6 + 10 × spectrumCount, is written from it.
 #pragma once
 
 #include <windows.h>

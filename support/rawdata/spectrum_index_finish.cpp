@@ -44,18 +44,19 @@ bool copyEntries(HANDLE sideFile, HANDLE target, DWORD size) {
   return true;
 }
 
-// The entries in memory join those in the side file (entries that cannot be moved are given up and
-// leave the count), then the head, the side file's entries and the zero tail follow each other.
-bool writeIndexThroughSideFile(RwdFileContext& context, BYTE* block, HANDLE target) {
-  RwdSpillSpectrumIndex(context);
-  storeIndexLength(block, context.spectrumCount);
+// The head, the entries of the side file, those still in memory and the zero tail follow each other.
+// The entries in memory are written from the block rather than moved to the side file first, so
+// that a failure of the side file cannot cost them.
+bool writeIndexThroughSideFile(const RwdFileContext& context, const BYTE* block, HANDLE target) {
   if (!writeAll(target, block, indexHeadSize)) return false;
   HANDLE sideFile = RwdOpenSideFile(context);
   if (sideFile == INVALID_HANDLE_VALUE) return false;
-  const bool copied = copyEntries(sideFile, target, context.spectrumCount * indexEntrySize);
+  const DWORD entriesInMemory = context.indexEntryCount;
+  const bool copied = copyEntries(sideFile, target, (context.spectrumCount - entriesInMemory) * indexEntrySize);
   CloseHandle(sideFile);
   constexpr BYTE tail[indexTailFromSideFile] = {};
-  return copied && writeAll(target, tail, indexTailFromSideFile);
+  return copied && writeAll(target, block + indexOffsets::entries, entriesInMemory * indexEntrySize) &&
+         writeAll(target, tail, indexTailFromSideFile);
 }
 
 }  // namespace
@@ -67,6 +68,7 @@ LONG RwdWriteSpectrumIndex(RwdFileContext& context, HANDLE target) {
   const DWORD length = fileLengthAtEnd(target);
   const DWORD indexOffset = length - endMarkSize;
   SetFilePointer(target, static_cast<LONG>(indexOffset), nullptr, FILE_BEGIN);
+  storeIndexLength(block, context.spectrumCount);
   const bool written = context.sideFileCreated ? writeIndexThroughSideFile(context, block, target)
                                                : writeIndexFromMemory(context, block, target);
   GlobalUnlock(context.indexMemory);

@@ -9,9 +9,9 @@ struct RwdFileContext;
 namespace dsup {
 
 // Writes the record index over the end mark of `target` (the data file, or a snapshot's copy of it
-// as it stood after a flush): the head, the entries (those in the side file first, after the
-// entries in memory have been moved there when a side file exists) and the zero tail; then sets
-// dataOffset to the index's offset and refreshes indexOffset and spectrumTotal in the header.
+// as it stood after a flush): the head, the entries (those of the side file, then those in memory)
+// and the zero tail; then sets dataOffset to the index's offset and refreshes indexOffset and
+// spectrumTotal in the header. The side file and the index block are left as they are.
 // Returns 0; 4 when the context is not a spectra file's or a read, write or open failed; 8 when the
 // index block cannot be locked; or the header refresh's status. After a failure `target` ends as
 // before, with its records and end mark and indexOffset 0: a file still being recorded.
