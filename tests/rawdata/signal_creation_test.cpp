@@ -143,5 +143,29 @@ TEST_F(SignalCreation, CreatingOverAFileThatIsRecordedFailsAndKeepsTheRecording)
   EXPECT_EQ(closeAndVerify(recording).points, (std::vector<double>{1, 2, 3}));
 }
 
+TEST_F(SignalCreation, FixedCacheCreationMakesLcFilesWithTheSmallestCacheAndItsOwnText858) {
+  const struct {
+    LONG fileType;
+    DWORD rateCode;
+    bool created;
+  } creations[] = {{130, pointsPerSecond(1000), true}, {130, 100, false}, {108, 0, false}, {179, pointsPerSecond(5), false}};
+  for (const auto& c : creations) {
+    SCOPED_TRACE(c.fileType);
+    SignalArguments arguments = argumentsFor(c.fileType);
+    arguments.rateCode = c.rateCode;
+    LONG status = 0;
+    HGLOBAL handle = create(arguments, &status, DSupRwdCreateNRawdataFile);
+    EXPECT_EQ(status, c.created ? 0 : 1);
+    if (!handle) continue;
+    const RwdFileContext& created = context(handle);
+    EXPECT_EQ(created.cacheCapacity, 6146) << "20000 bytes from the rate";
+    EXPECT_EQ(created.sampleInterval, 1.0f);
+    release(handle);
+    const dsupreader::SignalFile file = closeAndVerify(handle);
+    EXPECT_EQ(file.text("text858"), u"TestData");
+    EXPECT_EQ(file.fileLength, 6146u);
+  }
+}
+
 }  // namespace
 }  // namespace dsuptest

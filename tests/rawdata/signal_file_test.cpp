@@ -24,9 +24,9 @@ void SignalFileTest::SetUp() {
 void SignalFileTest::clockAt(std::int64_t secondsAfterStart) const { sim::setCalendarTime(start_ + secondsAfterStart); }
 #endif
 
-HGLOBAL SignalFileTest::create(const SignalArguments& a, LONG* status) {
+HGLOBAL SignalFileTest::create(const SignalArguments& a, LONG* status, Creation creation) {
   const std::u16string directory = a.directory.empty() ? temp.path16() : a.directory;
-  return DSupRwdCreateRawdataFile(w(a.text2492), a.rateCode, w(a.text4172), w(a.text4213), a.factor4732, w(directory),
+  return creation(w(a.text2492), a.rateCode, w(a.text4172), w(a.text4213), a.factor4732, w(directory),
                                   w(a.fileName), w(directory), status, a.fileType, w(a.tagText), w(a.text1880),
                                   w(a.text858), w(a.text2574), w(a.dateTime), a.bottleNumber, a.word252, a.word256);
 }

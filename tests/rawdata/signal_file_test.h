@@ -39,7 +39,9 @@ class SignalFileTest : public PlatformTest {
   // Sets the simulated calendar to that many seconds after the test's start.
   void clockAt(std::int64_t secondsAfterStart) const;
 #endif
-  HGLOBAL create(const SignalArguments& arguments, LONG* status = nullptr);
+  // DSupRwdCreateRawdataFile, or the creation function given, which takes the same arguments.
+  using Creation = decltype(&DSupRwdCreateRawdataFile);
+  HGLOBAL create(const SignalArguments& arguments, LONG* status = nullptr, Creation creation = DSupRwdCreateRawdataFile);
   HGLOBAL create(LONG fileType) { return create(argumentsFor(fileType)); }
   // Writes integers to types 108 and 130, doubles to the others.
   static LONG write(HGLOBAL handle, LONG fileType, const std::vector<double>& values);
