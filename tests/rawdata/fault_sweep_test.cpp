@@ -8,6 +8,7 @@
 #include <functional>
 #include <set>
 
+#include "fault_sweep.h"
 #include "rawdata/file_context.h"
 #include "signal_file_test.h"
 #include "sim/faults.h"
@@ -18,30 +19,13 @@ namespace {
 
 class FaultSweep : public SignalFileTest {
  protected:
-  // act: the operation under test, run after `prepare` and counted; it gives a status that must
-  // be 0 without a fault and one of `failures` with one. `check(faulted)` looks at each run's file.
+  // `check(faulted)` looks at each run's file.
   void sweep(const std::function<void()>& prepare, const std::function<LONG()>& act, const std::set<LONG>& failures,
              const std::function<void(bool)>& check = [](bool) {}) {
-    const std::size_t blocks = sim::liveMemoryBlocks(), files = sim::openFileHandles();
-    prepare();
-    sim::resetCounters();
-    EXPECT_EQ(act(), 0);
-    const std::uint64_t operations = sim::operationCount();
-    finish();
-    check(false);
-    for (std::uint64_t nth = 1; nth <= operations; ++nth) {
-      SCOPED_TRACE("failing operation " + std::to_string(nth) + " of " + std::to_string(operations));
-      prepare();
-      sim::resetCounters();
-      sim::failAnyOperation(nth);
-      const LONG status = act();
-      EXPECT_EQ(sim::faultsFired(), 1u);
-      EXPECT_TRUE(failures.count(status)) << status;
+    sweepEveryOperation(prepare, act, failures, [&](LONG status) {
       finish();
-      check(true);
-      EXPECT_EQ(sim::liveMemoryBlocks(), blocks);
-      EXPECT_EQ(sim::openFileHandles(), files);
-    }
+      check(status != 0 || sim::faultsFired() != 0);
+    });
   }
 
   // Closes what is open (a context whose lock failed at closing is gone with its file handle
