@@ -2,9 +2,6 @@
 // what a failed refresh or a short append leaves behind.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "rawdata/file_context.h"
 #include "signal_file_test.h"
 #include "sim/faults.h"
 
@@ -152,20 +149,6 @@ TEST_F(WriteCache, ACountOfZeroWritesNoPointButFlushesAnAgedCache) {
   ASSERT_EQ(DSupRwdWriteRawdata(handle, nullptr, 0), 0);
   EXPECT_EQ(fileSize(), 6146u + 8);
   EXPECT_EQ(closeAndVerify(handle).points, std::vector<double>{2.0});
-}
-
-TEST_F(WriteCache, ASpectraCacheIsAppendedOverTheEndMarkWithoutAHeaderRefresh) {
-  HGLOBAL handle = create(130);
-  RwdFileContext& spectra = context(handle);
-  spectra.fileType = 131;  // as a spectra file's context: records counted in bytes
-  std::fill_n(dsup::cacheOf(spectra), spectra.cacheFill = 4, BYTE{0x41});
-  const Bytes header = slice(fileBytes(), 0, 6144);
-  EXPECT_EQ(DSupRwdWriteCache(handle, 0), 0);
-  EXPECT_EQ(fileBytes(), (header + Bytes{0x41, 0x41, 0x41, 0x41, 0x00, 0x00}));
-  spectra.fileType = 130;
-  RwdInitCache(&spectra);
-  release(handle);
-  EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
 }
 
 }  // namespace

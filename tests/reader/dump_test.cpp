@@ -1,22 +1,32 @@
-// dsup-dump: its three formats, its verification exit codes, and that no damaged or hostile file
-// makes it crash (random corruptions, truncations and extensions of valid files of every type).
+// dsup-dump: its three formats for signal and spectra files, its verification exit codes, and that
+// no damaged or hostile file makes it crash (random corruptions, truncations and extensions of
+// valid files of every type, spectra files finished and still being recorded).
 #include <gtest/gtest.h>
 
 #include <random>
 #include <sstream>
 
 #include "dump.h"
-#include "rawdata/signal_file_test.h"
+#include "rawdata/spectra_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-class Dump : public SignalFileTest {
+class Dump : public SpectraFileTest {
  protected:
   std::string recorded(LONG fileType, const std::vector<double>& points, const std::u16string& barcode = u"") {
     HGLOBAL handle = create(fileType);
     EXPECT_EQ(write(handle, fileType, points) | DSupRwdWriteBarcode(handle, w(barcode)), 0);
     EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
+    return temp.file("RUN1.DAT");
+  }
+  // Records 0 (kind 2, difference-coded 5, 40000) and 1 (absolute, no values).
+  std::string recordedSpectra(bool finished) {
+    HGLOBAL handle = createSpectra(2);
+    EXPECT_EQ(record(handle, 0, {5, 40000}) | record(handle, 1, {}, false) | DSupRwdWriteCache(handle, 0), 0);
+    const Bytes recording = fileBytes();
+    EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
+    if (!finished) writeHostFile(temp.file("RUN1.DAT"), recording);
     return temp.file("RUN1.DAT");
   }
   int run(const std::vector<std::string>& arguments) {
@@ -44,6 +54,26 @@ TEST_F(Dump, PrintsHeaderAndPointsAsTextCsvAndJson) {
   EXPECT_TRUE(printed("\"points\":[[0,-5],[10,3]],\"violations\":[]}\n"));
 }
 
+TEST_F(Dump, PrintsSpectraRecordsAndTheirIndexAsTextCsvAndJson) {
+  const std::string file = recordedSpectra(true);
+  EXPECT_EQ(run({file}), 0);
+  EXPECT_TRUE(printed("type 131, 4176 bytes, 2 records, finished with an index of 2 entries\n"));
+  EXPECT_TRUE(printed("  text3136 @3136 = \"190 to 400 nm\"\n"));
+  EXPECT_TRUE(printed("  record 0 at 4096: C, 30 bytes, descriptor 7 (0, 2, 3, 100), extension 01020304, 2 values: 5 40000\n"));
+  EXPECT_TRUE(printed("  record 1 at 4126: A, 22 bytes, descriptor 1007 (1, 2, 3, 101), extension 02020304, 0 values: \n"));
+  EXPECT_TRUE(printed("  index entry 1: record at 4126, descriptor 1007, field 101\n"));
+  EXPECT_EQ(run({"--format=csv", "--points", file}), 0);
+  EXPECT_EQ(out_.str(), "record,offset,coding,length,descriptor,field1,field2,field3,field4,extension,values\n"
+                        "0,4096,C,30,7,0,2,3,100,01020304,5 40000\n1,4126,A,22,1007,1,2,3,101,02020304,\n\n"
+                        "entry,offset,descriptor,field4\n0,4096,7,100\n1,4126,1007,101\n");
+  EXPECT_EQ(run({"--format=json", "--points", recordedSpectra(false)}), 0);
+  EXPECT_EQ(out_.str(), "{\"file\":\"" + file + "\",\"fileType\":131,\"fileLength\":4150,\"finished\":false,\"records\":["
+                        "{\"offset\":4096,\"coding\":\"C\",\"length\":30,\"descriptor\":7,\"fields\":[0,2,3,100],"
+                        "\"extension\":\"01020304\",\"values\":[5,40000]},{\"offset\":4126,\"coding\":\"A\",\"length\":22,"
+                        "\"descriptor\":1007,\"fields\":[1,2,3,101],\"extension\":\"02020304\",\"values\":[]}],"
+                        "\"index\":[],\"violations\":[]}\n");
+}
+
 TEST_F(Dump, VerifyExitsWithTheViolations) {
   const std::string file = recorded(108, {1, 2});
   EXPECT_EQ(run({"--verify", file}), 0);
@@ -69,12 +99,16 @@ TEST_F(Dump, NeverCrashesOnDamagedOrHostileFiles) {
     recorded(type, {1, 70000, -3, 4});
     valid.push_back(fileBytes());
   }
+  for (bool finished : {true, false}) {
+    recordedSpectra(finished);
+    valid.push_back(fileBytes());
+  }
   const std::string file = temp.file("HOSTILE.DAT");
   for (int round = 0; round < 600; ++round) {
     Bytes bytes = valid[random() % valid.size()];
     for (unsigned edits = random() % 40; edits > 0; --edits) {
       // Half the edits hit the data section, half anywhere; some are the extremes 0x00 and 0xFF.
-      const std::size_t at = edits % 2 ? random() % bytes.size() : 6144 + random() % (bytes.size() - 6144);
+      const std::size_t at = edits % 2 ? random() % bytes.size() : 4096 + random() % (bytes.size() - 4096);
       bytes[at] = static_cast<std::uint8_t>(random() % 4 ? random() : (random() % 2 ? 0xFF : 0x00));
     }
     if (random() % 3 == 0) bytes.resize(random() % (bytes.size() + 1));
