@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "rawdata/file_context.h"
-#include "signal_file_test.h"
+#include "spectra_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-using HeaderWriters = SignalFileTest;
+using HeaderWriters = SpectraFileTest;
 
 TEST_F(HeaderWriters, TextsAreCutToTheirLimitAndAShorterOneReplacesThem) {
   const struct {
@@ -67,16 +67,13 @@ TEST_F(HeaderWriters, StartTimeIsAddedToTheEndTimeTheHeaderHolds) {
 }
 
 TEST_F(HeaderWriters, DataTypeAndGlpRefuseASpectraFile) {
-  HGLOBAL handle = create(130);
-  context(handle).fileType = 131;
+  HGLOBAL handle = createSpectra(1);
+  ASSERT_EQ(record(handle, 0, {1, 2}), 0);
   const Bytes before = fileBytes();
   EXPECT_EQ(DSupRwdWriteDataType(handle, 1), 4);
   EXPECT_EQ(DSupRwdWriteGLPInfo(handle, 1, 1, w(u"a"), w(u"b"), w(u"c")), 4);
   EXPECT_EQ(fileBytes(), before);
-  context(handle).fileType = 130;
-  release(handle);
-  release(handle);
-  DSupRwdCloseRawdataFile(&handle);
+  closeAndVerifySpectra(handle);
 }
 
 TEST_F(HeaderWriters, LongReadsReportFewerThan4Bytes) {
