@@ -39,7 +39,7 @@ TEST_F(SideFile, NameWithoutFullStopFailsTheSpillAndTheIndexKeepsWhatItHolds) {
   // The 203 entries in memory are given up, and the 204th is not added.
   EXPECT_EQ(file.violations, std::vector<std::string>{"204 records are missing from the index, the first at 4096"});
   EXPECT_EQ(file.index.size(), 46u) << "the entries given up are not counted; nothing behind the kept ones";
-  EXPECT_EQ(file.index.front().offset, file.records.at(entriesInMemory + 1).offset);
+  EXPECT_EQ(file.index.at(0).offset, file.records.at(entriesInMemory + 1).offset);
   EXPECT_EQ(temp.listing().size(), 1u);
 }
 

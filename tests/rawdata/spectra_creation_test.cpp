@@ -50,18 +50,5 @@ TEST_F(SpectraCreation, HeaderAndEndMarkFromTheFirstMomentAndAnEmptyIndexAtClosi
   }
 }
 
-TEST_F(SpectraCreation, RefusedParametersLeaveNothingBehind) {
-  RwdHeaderParameters tooLong = parametersFor(1);
-  std::fill(std::begin(tooLong.fileName), std::end(tooLong.fileName), WCHAR('n'));  // no terminator
-  RwdHeaderParameters missingDirectory = parametersFor(1);
-  put(missingDirectory.directory, temp.path16() + u"missing/");
-  for (RwdHeaderParameters* parameters : {&tooLong, &missingDirectory}) {
-    EXPECT_EQ(DSupRwdCreateSpectraFile(parameters), nullptr);
-    EXPECT_EQ(parameters->status, 1);
-  }
-  EXPECT_EQ(DSupRwdCreateSpectraFile(nullptr), nullptr);
-  EXPECT_TRUE(temp.listing().empty());
-}
-
 }  // namespace
 }  // namespace dsuptest
