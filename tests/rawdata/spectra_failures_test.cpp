@@ -16,11 +16,11 @@ TEST_F(SpectraFailures, RecordsMoveTheContextAndTheOldHandleFailsCleanlyOnceClos
   sim::setAlwaysMoveOnReallocate(true);
   HGLOBAL handle = createSpectra(1);
   for (std::size_t n = 0; n < 300; ++n) {
-    const void* before = GlobalLock(handle);
-    GlobalUnlock(handle);
+    const void* before = &context(handle);
+    release(handle);
     ASSERT_EQ(record(handle, n, std::vector<LONG>(n % 40, 7)), 0);
-    EXPECT_NE(GlobalLock(handle), before) << "the context moved";
-    GlobalUnlock(handle);
+    EXPECT_NE(&context(handle), before) << "the context moved";
+    release(handle);
   }
   HGLOBAL stale = handle;
   closeAndVerifySpectra(handle);

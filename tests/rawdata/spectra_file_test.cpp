@@ -1,5 +1,6 @@
 #include "spectra_file_test.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "rawdata/file_context.h"
@@ -62,20 +63,15 @@ SIZE_T SpectraFileTest::indexBlockSize(HGLOBAL handle) {
 void expectRecords(const dsupreader::SpectraFile& file, const std::vector<GivenRecord>& given, WORD kind) {
   ASSERT_EQ(file.records.size(), given.size());
   for (std::size_t i = 0; i < given.size(); ++i) {
-    SCOPED_TRACE("record " + std::to_string(i));
     const dsupreader::SpectrumRecord& record = file.records[i];
     const RwdSpectrumDescriptor& descriptor = given[i].descriptor;
-    EXPECT_EQ(record.differences, given[i].differences);
-    EXPECT_EQ(record.descriptorValue, descriptor.value);
-    EXPECT_EQ(record.fields, (std::array<std::uint16_t, 4>{descriptor.fields[0], descriptor.fields[1],
-                                                             descriptor.fields[2], descriptor.fields[3]}));
-    EXPECT_EQ(record.extension.has_value(), kind == 1 || kind == 2);
-    if (record.extension) {
-      std::array<std::uint8_t, 4> extension;
-      std::memcpy(extension.data(), &descriptor.extension, 4);
-      EXPECT_EQ(*record.extension, extension);
-    }
-    EXPECT_EQ(std::vector<LONG>(record.values.begin(), record.values.end()), given[i].values);
+    std::array<std::uint8_t, 4> extension;
+    std::memcpy(extension.data(), &descriptor.extension, extension.size());
+    const std::array<std::uint16_t, 4> fields = {descriptor.fields[0], descriptor.fields[1], descriptor.fields[2], descriptor.fields[3]};
+    EXPECT_TRUE(record.differences == given[i].differences && record.descriptorValue == descriptor.value &&
+                record.fields == fields && record.extension == (kind == 1 || kind == 2 ? std::optional(extension) : std::nullopt) &&
+                std::equal(record.values.begin(), record.values.end(), given[i].values.begin(), given[i].values.end()))
+        << "record " << i << " at " << record.offset;
   }
 }
 
