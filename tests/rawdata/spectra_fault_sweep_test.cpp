@@ -83,13 +83,17 @@ TEST_F(SpectraFaultSweep, CreationLeavesNoFileOrAnEmptyOne) {
 }
 
 TEST_F(SpectraFaultSweep, RecordThatSpillsTheIndexAndForcesAFlush) {
-  // 203 records wait in the cache and in the index; the 204th is too large to join them.
+  // The records before wait in the cache and in the index; the next one is too large to join them
+  // and its entry is the 204th in memory: the side file is created, or reopened at the 407th.
   const std::vector<LONG> values(3000, 40000);
-  sweepEveryOperation([&] { recordSpectra(203, 2); }, [&] { return record(handle_, 203, values); },
-                      // 0: the side file did not close cleanly after its entries were written, or
-                      // the index block could not grow but could after the spill
-                      {0, 10008, 10010, 11004, 12008, 12010, 12101, 12104, 12110},
-                      [&](LONG status) { finish(status, Kept::allButARefusedLast); });
+  for (std::size_t before : {203, 406}) {
+    SCOPED_TRACE(before);
+    sweepEveryOperation([&] { recordSpectra(before, 2); }, [&] { return record(handle_, before, values); },
+                        // 0: the side file did not close cleanly after its entries were written, or
+                        // the index block could not grow but could after the spill
+                        {0, 10008, 10010, 11004, 12008, 12010, 12101, 12102, 12104, 12110},
+                        [&](LONG status) { finish(status, Kept::allButARefusedLast); });
+  }
 }
 
 TEST_F(SpectraFaultSweep, ClosingFinishesTheFileOrLeavesItAsWhileRecorded) {
