@@ -8,8 +8,12 @@
 namespace demo {
 
 // Records a run of each signal file type into `directory` (ending in '/'), with late header
-// fields, and verifies every file with the reader.
+// fields and a snapshot taken while recording, and verifies every file with the reader.
 bool recordSignalRuns(const std::string& directory);
+
+// Records a run of absorbance spectra into a spectra file in `directory`, with a snapshot taken
+// while recording, and verifies the file and the snapshot with the reader.
+bool recordSpectraRun(const std::string& directory);
 
 // The values of a method, as the method dialog edits them and the method file stores them.
 struct Method {

@@ -1,6 +1,6 @@
 // dsup-demo [OUTPUT-DIRECTORY]: a simulated instrument driver at work. It records runs of every
-// signal file type, edits a method in a dialog with a scripted user, and stores the method in a
-// text file that it parses back. The files stay in
+// file type (snapshots taken while they record), edits a method in a dialog with a scripted user,
+// and stores the method in a text file that it parses back. The files stay in
 // the output directory (default: demo-output) for dsup-dump to look at. Exits with 0 when every
 // step held.
 #include <exception>
@@ -17,13 +17,14 @@ int main(int argc, char** argv) {
   }
   try {
     const std::filesystem::path output = std::filesystem::absolute(argc == 2 ? argv[1] : "demo-output");
-    std::filesystem::create_directories(output);
+    std::filesystem::create_directories(output / "snapshots");
     const std::string directory = output.generic_string() + "/";
 
     sim::setCalendarTime(1781258400);  // 2026-06-12 10:00:00 UTC: the runs start here
     sim::setTickCount(0);
 
     bool held = demo::recordSignalRuns(directory);
+    held = demo::recordSpectraRun(directory) && held;
     demo::Method method;
     held = demo::editMethodInDialog(method) && held;
     held = demo::roundTripMethodFile(directory, method) && held;

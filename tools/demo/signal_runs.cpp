@@ -1,6 +1,6 @@
 // The signal runs of the demo: one file of each type, recorded as an acquisition loop does it
 // (the points of one second delivered at a time, the clock moving on), with the header fields
-// that become known during the run.
+// that become known during the run, and one snapshot taken while a run goes on.
 #include <dsup.h>
 
 #include <algorithm>
@@ -29,6 +29,10 @@ struct Run {
   int seconds;
   const char* description;
 };
+
+// The LC run is copied half-way, as a data system does to show a run in progress.
+constexpr int snapshotRun = 1;
+constexpr int snapshotSecond = 300;
 
 constexpr Run runs[] = {
     {"GC_FID.DAT", 108, 1, 10, 360, "GC, flame ionisation, 10 points/s"},
@@ -75,7 +79,8 @@ bool writeLateHeaderFields(HGLOBAL file, const Run& run, int runNumber) {
 }
 
 // Reads the file back and checks it against the format and against the points that went in.
-bool verify(const std::string& path, std::size_t expectedPoints) {
+bool verify(const std::string& directory, const std::string& name, std::size_t expectedPoints) {
+  const std::string path = directory + name;
   std::string error;
   const auto bytes = dsupreader::loadFile(path, error);
   if (!bytes) {
@@ -89,7 +94,7 @@ bool verify(const std::string& path, std::size_t expectedPoints) {
     lowest = highest = file.points.front();
     for (double point : file.points) lowest = std::min(lowest, point), highest = std::max(highest, point);
   }
-  std::cout << "  " << std::left << std::setw(12) << path.substr(path.find_last_of('/') + 1) << std::right
+  std::cout << "  " << std::left << std::setw(22) << name << std::right
             << " type " << file.fileType << "  " << std::setw(6) << file.points.size() << " points  "
             << std::setw(7) << bytes->size() << " bytes  " << std::setw(3) << counters.writes << " writes  "
             << "values " << lowest << " to " << highest << "  " << (file.verified() ? "verified" : "VIOLATIONS")
@@ -110,6 +115,7 @@ bool recordSignalRuns(const std::string& directory) {
   std::cout << "Recording signal runs into " << directory << "\n";
   const std::u16string wideDirectory = wide(directory);
   const LPCWSTR dir = reinterpret_cast<LPCWSTR>(wideDirectory.c_str());
+  const std::u16string wideSnapshots = wide(directory + "snapshots/");
   bool held = true;
 
   for (int number = 0; number < static_cast<int>(std::size(runs)); ++number) {
@@ -133,12 +139,17 @@ bool recordSignalRuns(const std::string& directory) {
     for (int second = 0; second < run.seconds; ++second) {
       held &= check(deliver(file, run, signal, second), "writing points");
       sim::advanceTime(1000);
+      if (number == snapshotRun && second == snapshotSecond)
+        held &= check(DSupRwdRawdataSnapshot(file, reinterpret_cast<LPCWSTR>(wideSnapshots.c_str())), "snapshot");
     }
     held &= check(DSupRwdCloseRawdataFile(&file), "closing");
   }
 
   std::cout << "Verifying the files with the reader\n";
-  for (const Run& run : runs) held &= verify(directory + run.fileName, pointsOf(run, run.seconds));
+  for (const Run& run : runs) held &= verify(directory, run.fileName, pointsOf(run, run.seconds));
+  // The snapshot holds what was written up to the second it was taken in.
+  held &= verify(directory, std::string("snapshots/") + runs[snapshotRun].fileName,
+                 pointsOf(runs[snapshotRun], snapshotSecond + 1));
   return held;
 }
 
