@@ -83,10 +83,43 @@ TEST_F(Dump, VerifyExitsWithTheViolations) {
   EXPECT_EQ(run({"--verify", "--format=json", file}), 1);
   EXPECT_TRUE(printed("\"violations\":[\"the data ends without the end mark at 6150\"]}"));
   for (const std::vector<std::string>& refused : {std::vector<std::string>{}, {"--format=xml", file}, {"--bogus", file},
-                                                  {file, file}, {"--header", "--points", file}, {file + ".missing"}}) {
+                                                  {file, file}, {"--header", "--points", file}, {file + ".missing"},
+                                                  {"--format=svg", "--header", file}, {"--format=svg", "--verify", file}}) {
     EXPECT_EQ(run(refused), 2);
     EXPECT_FALSE(err_.str().empty());
   }
+}
+
+// The plot's line: the polyline's points as (x, y) pairs.
+std::vector<std::pair<double, double>> plottedPoints(const std::string& svg) {
+  std::vector<std::pair<double, double>> points;
+  const std::size_t start = svg.find("points=\"");
+  if (start == std::string::npos) return points;
+  std::istringstream list(svg.substr(start + 8, svg.find('"', start + 8) - start - 8));
+  double x, y;
+  char comma;
+  while (list >> x >> comma >> y) points.emplace_back(x, y);
+  return points;
+}
+
+TEST_F(Dump, PlotsTheDataInsideTheFrameKeepingThePeaks) {
+  std::vector<double> points(50000, 100);
+  points[31234] = 5000;  // one peak among many points: it must survive the thinning
+  EXPECT_EQ(run({"--format=svg", recorded(130, points)}), 0);
+  const std::vector<std::pair<double, double>> plotted = plottedPoints(out_.str());
+  ASSERT_FALSE(plotted.empty());
+  EXPECT_LE(plotted.size(), 2u * 800) << "at most two points per pixel column";
+  double highest = 1e9;  // SVG's y grows downwards: the peak has the smallest y
+  for (const auto& [x, y] : plotted) {
+    EXPECT_TRUE(x >= 80 && x <= 760 && y >= 40 && y <= 350) << x << ',' << y;
+    highest = std::min(highest, y);
+  }
+  EXPECT_EQ(highest, 40) << "the peak reaches the top of the frame";
+
+  EXPECT_EQ(run({"--format=svg", recordedSpectra(true)}), 0);
+  EXPECT_EQ(plottedPoints(out_.str()).size(), 1u) << "one point per spectrum with values";
+  EXPECT_EQ(run({"--format=svg", recorded(108, {})}), 0);
+  EXPECT_TRUE(printed(">no points</text>"));
 }
 
 TEST_F(Dump, NeverCrashesOnDamagedOrHostileFiles) {
@@ -113,7 +146,8 @@ TEST_F(Dump, NeverCrashesOnDamagedOrHostileFiles) {
     writeHostFile(file, bytes);
     const int verified = run({"--verify", file});
     EXPECT_TRUE(verified == 0 || verified == 1) << round;
-    EXPECT_EQ(run({"--format=" + std::string(round % 3 ? (round % 3 == 1 ? "csv" : "json") : "text"), file}), 0);
+    const char* formats[] = {"text", "csv", "json", "svg"};
+    EXPECT_EQ(run({std::string("--format=") + formats[round % 4], file}), 0);
   }
 }
 

@@ -11,11 +11,12 @@ namespace dsupdump {
 namespace {
 
 constexpr const char* usage =
-    "usage: dsup-dump [--format=text|csv|json] [--header | --points] [--verify] FILE\n"
+    "usage: dsup-dump [--format=text|csv|json|svg] [--header | --points] [--verify] FILE\n"
     "  prints the header fields and the data of a signal file (types 108, 130, 179, 181: its points)\n"
     "  or of a spectra file (type 131: its records and record index); --header or --points prints\n"
     "  only the header or the data; --verify prints the file's violations of the format instead and\n"
-    "  exits with 1 when there is any.\n";
+    "  exits with 1 when there is any. --format=svg draws the data: a signal against time, or the\n"
+    "  largest value of each spectrum.\n";
 
 struct Options {
   Format format = Format::text;
@@ -28,6 +29,7 @@ std::optional<Format> formatNamed(const std::string& name) {
   if (name == "text") return Format::text;
   if (name == "csv") return Format::csv;
   if (name == "json") return Format::json;
+  if (name == "svg") return Format::svg;
   return std::nullopt;
 }
 
@@ -52,7 +54,9 @@ std::optional<Options> parse(std::span<const std::string> arguments) {
     }
   }
   const bool someSection = options.sections.header || options.sections.points;
-  if (options.path.empty() || !someSection) return std::nullopt;
+  // A plot shows the data and nothing else.
+  const bool plotFits = options.format != Format::svg || (options.sections.points && !options.verify);
+  if (options.path.empty() || !someSection || !plotFits) return std::nullopt;
   return options;
 }
 

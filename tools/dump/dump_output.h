@@ -1,5 +1,5 @@
-// The three output formats of dsup-dump, for signal files (header and points) and spectra files
-// (header, records and record index).
+// The output formats of dsup-dump, for signal files (header and points) and spectra files
+// (header, records and record index); svg plots the data alone.
 #pragma once
 
 #include <ostream>
@@ -10,7 +10,7 @@
 
 namespace dsupdump {
 
-enum class Format { text, csv, json };
+enum class Format { text, csv, json, svg };
 
 // The header, and the data: a signal file's points, a spectra file's records and index.
 struct Sections {
