@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <qxscroller.h>
 
-#include <deque>
-#include <iterator>
 #include <variant>
 
 #include "sim/clock.h"
@@ -25,49 +23,7 @@ namespace sim {
 namespace {
 
 using namespace qxplatform::user;
-
-struct TypeText {
-  std::u16string text;
-};
-struct PasteText {
-  std::u16string text;
-};
-struct PressKey {
-  int virtualKey;
-  bool withShift;
-};
-struct Click {
-  int controlId;
-};
-struct ChooseComboItem {
-  int controlId;
-  int index;
-};
-struct ClickRow {
-  int controlId;
-  int row;
-  bool extend;
-};
-struct AnswerMessageBox {
-  int button;
-};
-struct Wait {
-  std::uint32_t milliseconds;
-};
-struct SwitchAway {};
-struct SwitchBack {};
-
-using Action = std::variant<TypeText, PasteText, PressKey, Click, ChooseComboItem, ClickRow, AnswerMessageBox, Wait,
-                            SwitchAway, SwitchBack>;
-
-const char* nameOf(const Action& action) {
-  static constexpr const char* names[] = {"typing",     "a paste",     "a key press",
-                                          "a click",    "a combo box choice", "a row click",
-                                          "an answer",  "a wait",      "a switch to another application",
-                                          "a switch back"};
-  static_assert(std::size(names) == std::variant_size_v<Action>);
-  return names[action.index()];
-}
+using namespace script;
 
 void tapKey(WORD virtualKey, char16_t character = 0) {
   queueKey(virtualKey, true, character);
@@ -81,10 +37,16 @@ void clickAt(HWND window, int x, int y, WPARAM keys = 0) {
 
 }  // namespace
 
-struct ScriptedUser::Impl final : InputSource {
-  std::deque<Action> actions;
+struct ScriptedUser::Player final : InputSource {
+  explicit Player(Script& script) : actions(script) { previous = setInputSource(this); }
+  ~Player() override { setInputSource(previous); }
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  Script& actions;
   InputSource* previous = nullptr;
   HWND activeBeforeSwitch = nullptr;
+  std::vector<std::u16string> answered;
 
   bool act(HWND loopWindow) override {
     const bool messageBoxWaits = loopWindow && isMessageBox(loopWindow);
@@ -218,6 +180,7 @@ struct ScriptedUser::Impl final : InputSource {
                                 std::to_string(a.button) + ", which it does not have");
       return false;
     }
+    answered.push_back(messageBoxText(loopWindow));
     RECT area;
     GetClientRect(button, &area);
     clickAt(button, area.right / 2, area.bottom / 2);
@@ -240,44 +203,14 @@ struct ScriptedUser::Impl final : InputSource {
     if (back) SetActiveWindow(back);
     return true;
   }
-
-  ScriptedUser& add(ScriptedUser& user, Action action) {
-    actions.push_back(std::move(action));
-    return user;
-  }
 };
 
-ScriptedUser::ScriptedUser() : impl_(std::make_unique<Impl>()) { impl_->previous = setInputSource(impl_.get()); }
+ScriptedUser::ScriptedUser() : player_(std::make_unique<Player>(script_)) {}
 
-ScriptedUser::~ScriptedUser() { setInputSource(impl_->previous); }
-
-ScriptedUser& ScriptedUser::type(std::u16string_view text) { return impl_->add(*this, TypeText{std::u16string(text)}); }
-ScriptedUser& ScriptedUser::paste(std::u16string_view text) { return impl_->add(*this, PasteText{std::u16string(text)}); }
-ScriptedUser& ScriptedUser::tab() { return press(VK_TAB); }
-ScriptedUser& ScriptedUser::shiftTab() { return press(VK_TAB, true); }
-ScriptedUser& ScriptedUser::enter() { return press(VK_RETURN); }
-ScriptedUser& ScriptedUser::escape() { return press(VK_ESCAPE); }
-ScriptedUser& ScriptedUser::press(int virtualKey, bool withShift) { return impl_->add(*this, PressKey{virtualKey, withShift}); }
-ScriptedUser& ScriptedUser::click(int controlId) { return impl_->add(*this, Click{controlId}); }
-ScriptedUser& ScriptedUser::chooseComboItem(int controlId, int index) {
-  return impl_->add(*this, ChooseComboItem{controlId, index});
-}
-ScriptedUser& ScriptedUser::clickRow(int controlId, int row, bool extend) {
-  return impl_->add(*this, ClickRow{controlId, row, extend});
-}
-ScriptedUser& ScriptedUser::answerMessageBox(int button) { return impl_->add(*this, AnswerMessageBox{button}); }
-ScriptedUser& ScriptedUser::wait(std::uint32_t milliseconds) { return impl_->add(*this, Wait{milliseconds}); }
-ScriptedUser& ScriptedUser::switchToOtherApplication() { return impl_->add(*this, SwitchAway{}); }
-ScriptedUser& ScriptedUser::switchBack() { return impl_->add(*this, SwitchBack{}); }
-
-std::size_t ScriptedUser::pendingActions() const { return impl_->actions.size(); }
-
-std::size_t ScriptedUser::discardPendingActions() {
-  const std::size_t discarded = impl_->actions.size();
-  impl_->actions.clear();
-  return discarded;
-}
+ScriptedUser::~ScriptedUser() = default;
 
 std::vector<std::string> ScriptedUser::takeFailures() { return sim::takeFailures(); }
+
+std::vector<std::u16string> ScriptedUser::answeredMessageBoxes() const { return player_->answered; }
 
 }  // namespace sim

@@ -10,25 +10,34 @@
 // Nothing hangs: when a dialog or a message box waits and the script has no action left, or the
 // next action does not fit (an answer while no message box is shown, or another action while one
 // is), the failure is recorded, and the dialog ends with -1 (DialogBoxParamW) or the message box
-// with 0 (MessageBoxW). A control that does not exist is recorded as a failure and skipped. The
-// failures are also in the trace (sim/trace.h).
+// with 0 (MessageBoxW). A control that does not exist is recorded as a failure and skipped.
 //
 // Controls are named by their id in the dialog (or message box) whose loop waits. Mouse actions
 // click at the centre of a control; a second click at the same point of the same control within
-// 500 ms of the clock is a double click, as in Win32: let time pass with wait() to avoid one.
+// 500 ms is a double click, as in Win32: let time pass with wait() to avoid one.
 //
-// The actions are abstract, so that a backend that plays the same script with real input on
-// Windows can stand in for this one. One user per thread: constructing one makes it the user of
-// the calling thread until it is destroyed (the previous one then comes back).
+// Two backends play the same script. On the simulated platform (libqxplatform) the modal loops
+// ask the user for input and the clock stands still between actions; the failures are also in the
+// trace (sim/trace.h). On Windows (the test support of the Windows build) the actions are real
+// input (SendInput) played from a timer whenever a modal dialog or message box of the thread is
+// idle, shown and in front; the test program moves to a desktop of its own when its first user is
+// made, and a watchdog ends the program when a dialog stays open for half a minute.
+//
+// One user per thread: constructing one makes it the user of the calling thread until it is
+// destroyed (the previous one then comes back).
 #pragma once
+
+#include <windows.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "script.h"
 #include "sim_api.h"
 
 namespace sim {
@@ -41,52 +50,69 @@ class SIM_API ScriptedUser {
   ScriptedUser& operator=(const ScriptedUser&) = delete;
 
   // Types the text into the window with the focus, one key after the other ('\b' is Backspace).
-  ScriptedUser& type(std::u16string_view text);
+  ScriptedUser& type(std::u16string_view text) { return add(script::TypeText{std::u16string(text)}); }
 
   // Pastes the text into the window with the focus (Ctrl+V): the whole text in one change.
-  ScriptedUser& paste(std::u16string_view text);
+  ScriptedUser& paste(std::u16string_view text) { return add(script::PasteText{std::u16string(text)}); }
 
-  ScriptedUser& tab();
-  ScriptedUser& shiftTab();
-  ScriptedUser& enter();
-  ScriptedUser& escape();
+  ScriptedUser& tab() { return press(VK_TAB); }
+  ScriptedUser& shiftTab() { return press(VK_TAB, true); }
+  ScriptedUser& enter() { return press(VK_RETURN); }
+  ScriptedUser& escape() { return press(VK_ESCAPE); }
 
   // Presses and releases a key (a virtual-key code such as VK_DOWN), with Shift held when asked.
-  ScriptedUser& press(int virtualKey, bool withShift = false);
+  ScriptedUser& press(int virtualKey, bool withShift = false) { return add(script::PressKey{virtualKey, withShift}); }
 
   // Clicks the control with the left mouse button: the focus moves at the button down, the click
   // is reported at the button up. A click on a disabled control reaches the dialog instead.
-  ScriptedUser& click(int controlId);
+  ScriptedUser& click(int controlId) { return add(script::Click{controlId}); }
 
-  // Opens the combo box's list with the mouse and chooses the item (0 = the first).
-  ScriptedUser& chooseComboItem(int controlId, int index);
-
-  // Clicks a row of a scroller control (with Shift held when `extend`); the row must be in view.
-  ScriptedUser& clickRow(int controlId, int row, bool extend = false);
+  // Opens the combo box's list with the mouse and chooses the item (0 = the first), which must be
+  // in view.
+  ScriptedUser& chooseComboItem(int controlId, int index) { return add(script::ChooseComboItem{controlId, index}); }
 
   // Closes the message box that waits with one of its buttons (IDOK, IDCANCEL, IDYES ...).
-  ScriptedUser& answerMessageBox(int button);
+  ScriptedUser& answerMessageBox(int button) { return add(script::AnswerMessageBox{button}); }
 
-  // Lets time pass: the clock advances.
-  ScriptedUser& wait(std::uint32_t milliseconds);
+  // Lets time pass before the next action: the simulated clock advances; on Windows the user
+  // waits that long.
+  ScriptedUser& wait(std::uint32_t milliseconds) { return add(script::Wait{milliseconds}); }
+
+#ifndef _WIN32
+  // Clicks a row of a scroller control (with Shift held when `extend`); the row must be in view.
+  ScriptedUser& clickRow(int controlId, int row, bool extend = false) {
+    return add(script::ClickRow{controlId, row, extend});
+  }
 
   // Switches to another application (the dialog is no longer active and loses the focus), and
   // back to the window that was active.
-  ScriptedUser& switchToOtherApplication();
-  ScriptedUser& switchBack();
+  ScriptedUser& switchToOtherApplication() { return add(script::SwitchAway{}); }
+  ScriptedUser& switchBack() { return add(script::SwitchBack{}); }
+#endif
 
   // Actions not played yet.
-  std::size_t pendingActions() const;
+  std::size_t pendingActions() const { return script_.size(); }
 
   // Discards the actions not played yet and returns how many there were.
-  std::size_t discardPendingActions();
+  std::size_t discardPendingActions() { return std::exchange(script_, {}).size(); }
 
   // The failures of the runs so far, removed from the record.
   std::vector<std::string> takeFailures();
 
+  // The texts of the message boxes that the script answered, in order.
+  std::vector<std::u16string> answeredMessageBoxes() const;
+
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  ScriptedUser& add(script::Action action) {
+    script_.push_back(std::move(action));
+    return *this;
+  }
+
+  // The backend that plays the script; each platform defines its own.
+  struct Player;
+
+  script::Script script_;
+  std::unique_ptr<Player> player_;
 };
 
 }  // namespace sim

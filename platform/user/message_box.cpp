@@ -103,6 +103,11 @@ bool isMessageBox(HWND window) {
   return state && state->messageBox;
 }
 
+std::u16string messageBoxText(HWND box) {
+  const Window* text = isMessageBox(box) ? lookUpWindow(GetDlgItem(box, textId)) : nullptr;
+  return text ? text->text : std::u16string();
+}
+
 }  // namespace qxplatform::user
 
 using namespace qxplatform::user;
