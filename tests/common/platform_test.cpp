@@ -38,9 +38,9 @@ void PlatformTest::SetUp() {
 }
 
 void PlatformTest::TearDown() {
-#if DSUP_SIMULATION
   EXPECT_EQ(user.discardPendingActions(), 0u) << "scripted actions were left unplayed";
   for (const std::string& failure : user.takeFailures()) ADD_FAILURE() << "scripted user: " << failure;
+#if DSUP_SIMULATION
   EXPECT_EQ(sim::liveWindows(), windowsAtStart_) << "windows were left";
   EXPECT_EQ(sim::liveDeviceContexts(), deviceContextsAtStart_) << "device contexts were not released";
   clearUserInterface();

@@ -1,10 +1,11 @@
 // The base fixture of every test that touches the platform layer: a temporary directory, a fresh
-// authorization registry (the default user, no permission) and, on the simulated platform, a
-// fresh simulation (simulated clock, no faults, counters at 0, empty trace) and a scripted user.
-// At the end it checks that the test left no authorization service handle behind and released
-// none twice, and, on the simulated platform, that it left no memory block, lock, open file
-// handle, window or device context behind and that its script was played to the end without
-// failures. Under Wine (DSUP_SIMULATION 0) the platform checks are left out.
+// authorization registry (the default user, no permission), a scripted user and, on the simulated
+// platform, a fresh simulation (simulated clock, no faults, counters at 0, empty trace). At the
+// end it checks that the test left no authorization service handle behind and released none
+// twice, that its script was played to the end without failures and, on the simulated platform,
+// that it left no memory block, lock, open file handle, window or device context behind. Under
+// Wine (DSUP_SIMULATION 0) the scripted user plays real input, and the platform's counters are
+// not there to check.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,9 +13,7 @@
 #include <cstddef>
 
 #include "common/temp_directory.h"
-#if DSUP_SIMULATION
 #include "sim/scripted_user.h"
-#endif
 
 namespace dsuptest {
 
@@ -24,9 +23,7 @@ class PlatformTest : public ::testing::Test {
   void TearDown() override;
 
   TempDirectory temp;
-#if DSUP_SIMULATION
   sim::ScriptedUser user;
-#endif
 
  private:
   std::size_t blocksAtStart_ = 0;
