@@ -40,12 +40,13 @@
  *     text, selects all with (0, -1) and removes the selection with a start of -1.
  *  7. Combo box: CB_SELECTSTRING and CB_FINDSTRING search for a prefix without regard to case,
  *     from the item after the start index, wrapping around; CB_FINDSTRINGEXACT compares whole
- *     items; no match gives CB_ERR and leaves the selection. CB_SETCURSEL and CB_SELECTSTRING
- *     update the edit text; they, WM_SETTEXT and CB_INSERTSTRING (-1 appends, an index beyond the
- *     count is CB_ERR) send no notification. The user's typing sends CBN_EDITUPDATE and
- *     CBN_EDITCHANGE and clears the selection; the user's choice from the list sends CBN_DROPDOWN
- *     as the list opens, then CBN_SELCHANGE (when the selection changes), CBN_SELENDOK and
- *     CBN_CLOSEUP; the edit part is an "Edit" window with id 1001.
+ *     items; no match, and an empty text, give CB_ERR and leave the selection. CB_SETCURSEL and
+ *     CB_SELECTSTRING update the edit text; they, WM_SETTEXT and CB_INSERTSTRING (-1 appends, an
+ *     index beyond the count is CB_ERR) send no notification. The user's typing sends
+ *     CBN_EDITUPDATE and CBN_EDITCHANGE and clears the selection; the user's choice from the list
+ *     sends CBN_DROPDOWN as the list opens, then CBN_SELCHANGE (when the selection changes),
+ *     CBN_SELENDOK and CBN_CLOSEUP (Win32 leaves the order of these three open; Wine sends
+ *     CBN_SELCHANGE last); the edit part is an "Edit" window with id 1001.
  *  8. GetDlgItemInt skips leading blanks, takes a sign only when signed, needs a digit, stops at
  *     the first other character and fails outside the 32-bit range; SetDlgItemInt writes signed
  *     or unsigned decimal.
@@ -62,10 +63,11 @@
  *     WM_INITDIALOG and the WM_CTLCOLOR* messages); a zero result leaves the message to the
  *     dialog's default handling (focus memory, DM_GETDEFID, DM_SETDEFID, WM_NEXTDLGCTL, WM_CLOSE
  *     as IDCANCEL). WM_INITDIALOG returning TRUE focuses the first tab stop.
- * 12. Modal dialogs: DialogBoxParamW disables the owner, creates the dialog hidden, shows it when
- *     its queue first goes empty, returns the value given to EndDialog (or -1 when there is no
- *     template), then enables and activates the owner again, whose dialog gives the focus back to
- *     the control that had it. Dialogs and message boxes nest.
+ * 12. Modal dialogs: DialogBoxParamW disables the owner, creates the dialog hidden, shows it right
+ *     after WM_INITDIALOG when the template has WS_VISIBLE and otherwise when its queue first goes
+ *     empty, returns the value given to EndDialog (or -1 when there is no template), then enables
+ *     and activates the owner again, whose dialog gives the focus back to the control that had it.
+ *     Dialogs and message boxes nest.
  * 13. Owners and parents: GW_OWNER of a dialog is its owner (the owner's top-level window);
  *     GetParent of an owned pop-up window is its owner, of a child its parent; GetActiveWindow is
  *     the top-level window with the focus; GWLP_HINSTANCE of a dialog is the template's module.
@@ -76,8 +78,9 @@
  *     button up; messages posted in between are handled before the button up.
  * 17. Window longs DWLP_USER, DWLP_MSGRESULT, DWLP_DLGPROC, GWLP_ID, GWLP_HINSTANCE, GWL_STYLE,
  *     GWLP_USERDATA; BM_SETSTYLE changes the button type in GWL_STYLE.
- * 18. EnableWindow(FALSE) takes the focus from the window and its children; ShowWindow(SW_HIDE)
- *     moves it to the parent; a window is visible only when its parents are.
+ * 18. EnableWindow(FALSE) takes the focus from the window when it has it (a child of the window
+ *     keeps it); ShowWindow(SW_HIDE) moves it out of the window to the parent; a window is visible
+ *     only when its parents are.
  * 19. InvalidateRect makes WM_PAINT come when the queue holds nothing else; UpdateWindow sends it
  *     at once.
  * 20. The device context of any window has a font with an average character width of 7 and a
@@ -350,8 +353,9 @@ WINBASEAPI BOOL WINAPI ShowWindow(HWND window, int command);
 /* Nonzero when the window and all its parents have WS_VISIBLE. */
 WINBASEAPI BOOL WINAPI IsWindowVisible(HWND window);
 
-/* Enables or disables a window; disabling takes the focus from it and its children (SetFocus with
- * null). WM_ENABLE is sent when the state changes. Returns nonzero when it was disabled before. */
+/* Enables or disables a window; disabling takes the focus from it when it has it (SetFocus with
+ * null), not from its children. WM_ENABLE is sent when the state changes. Returns nonzero when it
+ * was disabled before. */
 WINBASEAPI BOOL WINAPI EnableWindow(HWND window, BOOL enable);
 
 /* Nonzero when the window itself has no WS_DISABLED. */

@@ -49,9 +49,10 @@ void showSelection(const ComboState& state) {
   if (state.focused) SendMessageW(state.edit, EM_SETSEL, 0, -1);
 }
 
-// Searches for an item from the one after `start`, wrapping around; CB_ERR when none matches.
+// Searches for an item from the one after `start`, wrapping around; CB_ERR when none matches and
+// for an empty text.
 int search(const ComboState& state, WPARAM start, LPCWSTR text, bool exact) {
-  if (!text || state.items.empty()) return CB_ERR;
+  if (!text || !*text || state.items.empty()) return CB_ERR;
   const int first = static_cast<int>(start);
   const int from = first >= 0 && first < count(state) ? first + 1 : 0;
   for (int n = 0; n < count(state); ++n) {

@@ -69,6 +69,7 @@ extern "C" INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateNa
   const bool disableOwner = top && IsWindowEnabled(top);
   if (disableOwner) EnableWindow(top, FALSE);
   const HWND dialog = createDialog(instance, *resource, top, dialogProc, initParam, disableOwner);
+  if (dialog && (resource->style & WS_VISIBLE)) ShowWindow(dialog, SW_SHOWNORMAL);
   const INT_PTR result = dialog ? runModalLoop(dialog, -1) : -1;
   if (disableOwner && IsWindow(top)) EnableWindow(top, TRUE);
   return result;

@@ -66,7 +66,7 @@ extern "C" BOOL WINAPI EnableWindow(HWND handle, BOOL enable) {
     SendMessageW(handle, WM_ENABLE, TRUE, 0);
   } else if (!enable && !wasDisabled) {
     window->style |= WS_DISABLED;
-    if (focusIsInside(handle)) SetFocus(nullptr);  // a disabled window cannot have the focus
+    if (thisThread().focus == handle) SetFocus(nullptr);  // a disabled window cannot have the focus
     SendMessageW(handle, WM_ENABLE, FALSE, 0);
   }
   return wasDisabled;

@@ -1,8 +1,7 @@
 // Dialogs from templates: finding templates, the controls' order, classes and window longs,
 // owners and parents, integer fields, WM_NEXTDLGCTL, the default push button, the dialog
 // procedure's results and the dialog manager's keys.
-#include <qxscroller.h>
-
+#include "common/wine.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -23,17 +22,16 @@ class Dialogs : public DialogTest {
 };
 
 TEST_F(Dialogs, TemplatesAreFoundByNumberByNameWithoutCaseAndByHashNumber) {
-  const PlatformDialogTemplate named{WS_POPUP, u"Named", 0, 0, 100, 50, 0, nullptr};
-  ASSERT_TRUE(PlatformAddDialogTemplate(module, u"MethodDialog", &named));
-  ASSERT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(7), &named));
-  EXPECT_FALSE(PlatformAddDialogTemplate(nullptr, MAKEINTRESOURCEW(7), &named));
+  const DialogTemplate named{WS_POPUP, u"Named", 0, 0, 100, 50, {}};
+  ASSERT_TRUE(templates.add(u"MethodDialog", named));
+  ASSERT_TRUE(templates.add(7, named));
   struct Case {
     LPCWSTR name;
     bool found;
   };
-  for (const Case& c : {Case{MAKEINTRESOURCEW(7), true}, Case{u"#7", true}, Case{u"methoddialog", true},
-                        Case{u"METHODDIALOG", true}, Case{u"Other", false}, Case{MAKEINTRESOURCEW(8), false}}) {
-    const HWND created = CreateDialogParamW(module, c.name, mainWindow, loggingDialogProc, FALSE);
+  for (const Case& c : {Case{MAKEINTRESOURCEW(7), true}, Case{w(u"#7"), true}, Case{w(u"methoddialog"), true},
+                        Case{w(u"METHODDIALOG"), true}, Case{w(u"Other"), false}, Case{MAKEINTRESOURCEW(8), false}}) {
+    const HWND created = CreateDialogParamW(module(), c.name, mainWindow, loggingDialogProc, FALSE);
     EXPECT_EQ(created != nullptr, c.found);
     if (created) {
       EXPECT_EQ(textOf(created), u"Named");
@@ -42,17 +40,16 @@ TEST_F(Dialogs, TemplatesAreFoundByNumberByNameWithoutCaseAndByHashNumber) {
       EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
     }
   }
-  EXPECT_EQ(DialogBoxParamW(module, u"Other", mainWindow, loggingDialogProc, 0), -1);
+  EXPECT_EQ(DialogBoxParamW(module(), w(u"Other"), mainWindow, loggingDialogProc, 0), -1);
 }
 
 TEST_F(Dialogs, ChildrenAreInTemplateOrderWithTheirClassNames) {
   addTemplate(2, {{u"edit", 11, WS_VISIBLE, nullptr, 0, 0, 10, 10},
                   {u"BUTTON", 12, WS_VISIBLE, nullptr, 0, 0, 10, 10},
                   {u"Static", 13, WS_VISIBLE, nullptr, 0, 0, 10, 10},
-                  {u"ComboBox", 14, WS_VISIBLE | CBS_DROPDOWNLIST, nullptr, 0, 0, 10, 10},
-                  {QXSCROLLER_CLASSNAME, 15, WS_VISIBLE, nullptr, 0, 0, 10, 10}});
+                  {u"ComboBox", 14, WS_VISIBLE | CBS_DROPDOWNLIST, nullptr, 0, 0, 10, 10}});
   dialog = createDialog(2);
-  const std::u16string expected[] = {u"Edit", u"Button", u"Static", u"ComboBox", QXSCROLLER_CLASSNAME};
+  const std::u16string expected[] = {u"Edit", u"Button", u"Static", u"ComboBox"};
   int id = 11;
   HWND child = GetTopWindow(dialog);
   for (const std::u16string& className : expected) {
@@ -60,13 +57,13 @@ TEST_F(Dialogs, ChildrenAreInTemplateOrderWithTheirClassNames) {
     EXPECT_EQ(GetDlgCtrlID(child), id++);
     WCHAR name[32];
     GetClassNameW(child, name, 32);
-    EXPECT_EQ(std::u16string(name), className);
+    EXPECT_EQ(text(name), className);
     child = GetWindow(child, GW_HWNDNEXT);
   }
   EXPECT_EQ(child, nullptr);
   WCHAR name[32];
   GetClassNameW(dialog, name, 32);
-  EXPECT_EQ(std::u16string(name), u"#32770");
+  EXPECT_EQ(text(name), u"#32770");
 }
 
 TEST_F(Dialogs, WindowLongsHoldTheDialogsDataIdsInstanceAndStyle) {
@@ -75,13 +72,14 @@ TEST_F(Dialogs, WindowLongsHoldTheDialogsDataIdsInstanceAndStyle) {
   EXPECT_EQ(SetWindowLongPtrW(dialog, DWLP_USER, 0x1234), 0);
   EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 0x1234);
   EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_DLGPROC), reinterpret_cast<LONG_PTR>(&loggingDialogProc));
-  EXPECT_EQ(GetWindowLongPtrW(dialog, GWLP_HINSTANCE), reinterpret_cast<LONG_PTR>(module));
+  EXPECT_EQ(GetWindowLongPtrW(dialog, GWLP_HINSTANCE), reinterpret_cast<LONG_PTR>(module()));
   EXPECT_EQ(GetWindowLongPtrW(item(secondEdit), GWLP_ID), secondEdit);
   EXPECT_EQ(GetWindowLongPtrW(item(secondEdit), GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
             WS_CHILD | WS_VISIBLE | WS_TABSTOP);
   EXPECT_EQ(GetWindowLongPtrW(item(secondEdit), DWLP_USER), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX)) << "controls have no dialog longs";
-  const HWND destroyed = CreateWindowExW(0, u"Static", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, module, nullptr);
+  const HWND destroyed =
+      CreateWindowExW(0, w(u"Static"), w(u""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   DestroyWindow(destroyed);
   EXPECT_EQ(GetWindowLongPtrW(destroyed, GWLP_ID), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
@@ -89,9 +87,9 @@ TEST_F(Dialogs, WindowLongsHoldTheDialogsDataIdsInstanceAndStyle) {
 }
 
 TEST_F(Dialogs, OwnerIsTheTopLevelWindowAndGetParentOfAnOwnedPopupIsItsOwner) {
-  const HWND child = CreateWindowExW(0, u"Static", u"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, mainWindow, nullptr,
-                                     module, nullptr);
-  dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(standardDialog), child, loggingDialogProc, TRUE);
+  const HWND child = CreateWindowExW(0, w(u"Static"), w(u""), WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, mainWindow, nullptr,
+                                     nullptr, nullptr);
+  dialog = CreateDialogParamW(module(), MAKEINTRESOURCEW(standardDialog), child, loggingDialogProc, TRUE);
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), mainWindow);
   EXPECT_EQ(GetParent(dialog), mainWindow);
   EXPECT_EQ(GetParent(item(firstEdit)), dialog);
@@ -100,7 +98,7 @@ TEST_F(Dialogs, OwnerIsTheTopLevelWindowAndGetParentOfAnOwnedPopupIsItsOwner) {
   EXPECT_TRUE(IsChild(mainWindow, child));
   EXPECT_FALSE(IsChild(mainWindow, dialog)) << "an owned window is no child";
   const HWND overlapped =
-      CreateWindowExW(0, u"Static", u"", WS_OVERLAPPED, 0, 0, 10, 10, mainWindow, nullptr, module, nullptr);
+      CreateWindowExW(0, w(u"Static"), w(u""), WS_OVERLAPPED, 0, 0, 10, 10, mainWindow, nullptr, nullptr, nullptr);
   EXPECT_EQ(GetParent(overlapped), nullptr) << "only an owned pop-up window has its owner as parent";
   EXPECT_EQ(GetWindow(overlapped, GW_OWNER), mainWindow);
   DestroyWindow(overlapped);
@@ -113,20 +111,27 @@ TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
     BOOL isSigned;
     BOOL translated;
     UINT value;
+    bool documentedOnly;  // where Wine departs from the documentation
   };
   const Case cases[] = {
-      {u"12", TRUE, TRUE, 12},           {u"  -7", TRUE, TRUE, static_cast<UINT>(-7)},
-      {u"-7", FALSE, FALSE, 0},          {u"+7", TRUE, TRUE, 7},
-      {u"12a", TRUE, TRUE, 12},          {u"", TRUE, FALSE, 0},
-      {u"   ", TRUE, FALSE, 0},          {u"x12", TRUE, FALSE, 0},
-      {u"2147483647", TRUE, TRUE, 2147483647u},
-      {u"2147483648", TRUE, FALSE, 0},   {u"-2147483648", TRUE, TRUE, 0x80000000u},
-      {u"4294967295", FALSE, TRUE, 4294967295u},
-      {u"4294967296", FALSE, FALSE, 0},
+      {u"12", TRUE, TRUE, 12, false},
+      {u"  -7", TRUE, TRUE, static_cast<UINT>(-7), false},
+      {u"-7", FALSE, FALSE, 0, true},  // Wine: 4294967289
+      {u"+7", TRUE, TRUE, 7, false},
+      {u"12a", TRUE, TRUE, 12, false},
+      {u"", TRUE, FALSE, 0, false},
+      {u"   ", TRUE, FALSE, 0, false},
+      {u"x12", TRUE, FALSE, 0, false},
+      {u"2147483647", TRUE, TRUE, 2147483647u, false},
+      {u"2147483648", TRUE, FALSE, 0, false},
+      {u"-2147483648", TRUE, TRUE, 0x80000000u, true},  // Wine: not translated
+      {u"4294967295", FALSE, TRUE, 4294967295u, true},   // Wine: not translated
+      {u"4294967296", FALSE, FALSE, 0, false},
   };
   dialog = createDialog(standardDialog);
   for (const Case& c : cases) {
-    SetDlgItemTextW(dialog, firstEdit, c.text);
+    if (c.documentedOnly && runsUnderWine()) continue;
+    SetDlgItemTextW(dialog, firstEdit, w(c.text));
     BOOL translated = 2;
     EXPECT_EQ(GetDlgItemInt(dialog, firstEdit, &translated, c.isSigned), c.value);
     EXPECT_EQ(translated, c.translated) << std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text));
@@ -138,6 +143,10 @@ TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
   EXPECT_EQ(textOf(item(firstEdit)), u"-5");
   SetDlgItemInt(dialog, firstEdit, static_cast<UINT>(-5), FALSE);
   EXPECT_EQ(textOf(item(firstEdit)), u"4294967291");
+  if (runsUnderWine())
+    GTEST_SKIP() << "Wine departs from the documentation: GetDlgItemInt takes a minus sign also when unsigned, and "
+                    "does not translate INT_MIN (signed) or UINT_MAX (unsigned); SetDlgItemInt succeeds without "
+                    "the control";
   EXPECT_FALSE(SetDlgItemInt(dialog, 999, 1, TRUE));
 }
 
@@ -153,7 +162,7 @@ TEST_F(Dialogs, InitDialogReturningTrueFocusesTheFirstTabStopWithItsTextSelected
 
 TEST_F(Dialogs, NextDlgCtlWithAHandleFocusesThatControlAndWithoutOneTheNextTabStop) {
   dialog = createDialog(standardDialog);
-  SetDlgItemTextW(dialog, secondEdit, u"abc");
+  SetDlgItemTextW(dialog, secondEdit, w(u"abc"));
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(secondEdit)), TRUE);
   EXPECT_EQ(focusedId(), secondEdit);
   EXPECT_EQ(SendMessageW(item(secondEdit), EM_GETSEL, 0, 0), MAKELONG(0, 3));
@@ -189,7 +198,7 @@ TEST_F(Dialogs, NonzeroResultOfTheDialogProcedureGivesDwlpMsgResult) {
     if (message == DM_GETDEFID) return dialog == nullptr;  // FALSE: the default handling answers
     return message == WM_INITDIALOG ? 5 : FALSE;
   };
-  dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(standardDialog), mainWindow, procedure, 0);
+  dialog = createDialog(standardDialog, procedure, 0);
   EXPECT_EQ(SendMessageW(dialog, WM_USER + 7, 0, 0), 77);
   EXPECT_EQ(SendMessageW(dialog, WM_USER + 8, 0, 0), 0);
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
@@ -250,9 +259,12 @@ TEST_F(Dialogs, TabOrderSkipsHiddenAndDisabledControlsAndWraps) {
   EXPECT_EQ(GetNextDlgTabItem(dialog, item(firstEdit), FALSE), item(pushButton));
   EXPECT_EQ(GetNextDlgTabItem(dialog, item(pushButton), TRUE), item(firstEdit));
   EXPECT_EQ(GetNextDlgTabItem(dialog, item(IDCANCEL), FALSE), item(firstEdit));
-  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), item(IDCANCEL));
   EXPECT_EQ(GetNextDlgTabItem(dialog, GetWindow(item(comboBox), GW_CHILD), FALSE), item(pushButton))
       << "from inside a control, from that control";
+  if (runsUnderWine())
+    GTEST_SKIP() << "Wine finds nothing backwards from no control; Win32 documents the search as starting from the "
+                    "last or first control";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), item(IDCANCEL));
 }
 
 class DialogKeys : public DialogTest {};
@@ -280,7 +292,7 @@ TEST_F(DialogKeys, AClickOnADisabledControlReachesNoControl) {
     return loggingDialogProc(dialog, message, wParam, lParam);
   };
   user.click(pushButton).escape();
-  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(standardDialog), mainWindow, procedure, TRUE), IDCANCEL);
+  EXPECT_EQ(runDialog(standardDialog, procedure, TRUE), IDCANCEL);
   EXPECT_EQ(events(), (Strings{"EN_SETFOCUS 101", "BN_CLICKED 2", "EN_KILLFOCUS 101"}))
       << "the focus stays in the field until the dialog ends, which drops what was posted to it";
 }

@@ -1,7 +1,5 @@
 #include "platform/dialog_test_support.h"
 
-#include <qxplatform.h>
-
 #include <algorithm>
 
 namespace dsuptest {
@@ -11,7 +9,7 @@ namespace {
 std::string notificationName(HWND control, WORD code) {
   WCHAR name[32] = {};
   GetClassNameW(control, name, 32);
-  const std::u16string className(name);
+  const std::u16string className = text(name);
   if (className == u"Edit") {
     switch (code) {
       case EN_SETFOCUS: return "EN_SETFOCUS";
@@ -76,9 +74,9 @@ INT_PTR CALLBACK loggingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }
 
 std::u16string textOf(HWND window) {
-  WCHAR text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
+  WCHAR buffer[256] = {};
+  GetWindowTextW(window, buffer, 256);
+  return text(buffer);
 }
 
 int focusedId() {
@@ -89,10 +87,8 @@ int focusedId() {
 void DialogTest::SetUp() {
   PlatformTest::SetUp();
   events().clear();
-  module = PlatformCreateModule();
-  ASSERT_NE(module, nullptr);
-  mainWindow = CreateWindowExW(0, u"Static", u"Main window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
-                               nullptr, nullptr, module, nullptr);
+  mainWindow = CreateWindowExW(0, w(u"Static"), w(u"Main window"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
+                               nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(mainWindow, nullptr);
   addTemplate(standardDialog,
               {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP | WS_BORDER, u"", 10, 10, 40, 12},
@@ -107,26 +103,26 @@ void DialogTest::TearDown() {
   if (mainWindow) {
     EXPECT_TRUE(DestroyWindow(mainWindow));
   }
-  if (module) {
-    EXPECT_TRUE(PlatformDestroyModule(module));
-  }
   PlatformTest::TearDown();
 }
 
-void DialogTest::addTemplate(WORD number, std::initializer_list<PlatformDialogItem> items, DWORD style,
+void DialogTest::addTemplate(WORD number, std::initializer_list<DialogItem> items, DWORD style,
                              const char16_t* caption) {
-  const std::vector<PlatformDialogItem> controls(items);
-  const PlatformDialogTemplate dialogTemplate{style, caption, 0, 0, 200, 100, static_cast<UINT>(controls.size()),
-                                              controls.data()};
-  ASSERT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(number), &dialogTemplate));
+  ASSERT_TRUE(templates.add(number, {style, caption, 0, 0, 200, 100, items}));
 }
 
-INT_PTR DialogTest::runDialog(WORD number, LPARAM initParam) {
-  return DialogBoxParamW(module, MAKEINTRESOURCEW(number), mainWindow, loggingDialogProc, initParam);
+INT_PTR DialogTest::runDialog(WORD number, LPARAM initParam) { return runDialog(number, loggingDialogProc, initParam); }
+
+INT_PTR DialogTest::runDialog(WORD number, DLGPROC procedure, LPARAM initParam) {
+  return DialogBoxParamW(module(), MAKEINTRESOURCEW(number), mainWindow, procedure, initParam);
 }
 
 HWND DialogTest::createDialog(WORD number, LPARAM initParam) {
-  return CreateDialogParamW(module, MAKEINTRESOURCEW(number), mainWindow, loggingDialogProc, initParam);
+  return createDialog(number, loggingDialogProc, initParam);
+}
+
+HWND DialogTest::createDialog(WORD number, DLGPROC procedure, LPARAM initParam) {
+  return CreateDialogParamW(module(), MAKEINTRESOURCEW(number), mainWindow, procedure, initParam);
 }
 
 }  // namespace dsuptest

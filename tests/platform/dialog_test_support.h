@@ -1,11 +1,10 @@
 // Support for the tests of the user interface: a module with the tests' dialog templates, a
 // visible main window that owns the dialogs, and a log of what the dialog procedures saw.
 //
-// The tests themselves use only the Win32 API and the scripted user; registering a template is
-// the one thing done through the platform's own interface (qxplatform.h), here.
+// The tests use only the Win32 API, the scripted user and the template module, so that they run
+// on the simulated platform and, built for Windows, under Wine.
 #pragma once
 
-#include <qxplatform.h>
 #include <windows.h>
 
 #include <initializer_list>
@@ -13,6 +12,8 @@
 #include <vector>
 
 #include "common/platform_test.h"
+#include "common/template_module.h"
+#include "common/wide_text.h"
 
 namespace dsuptest {
 
@@ -35,17 +36,23 @@ class DialogTest : public PlatformTest {
   void TearDown() override;
 
   // Registers a template of the test module under `number`.
-  void addTemplate(WORD number, std::initializer_list<PlatformDialogItem> items,
+  void addTemplate(WORD number, std::initializer_list<DialogItem> items,
                    DWORD style = WS_POPUP | WS_CAPTION | WS_VISIBLE, const char16_t* caption = u"Test");
 
-  // Runs the template modally with the logging dialog procedure, owned by the main window;
-  // `initParam` is the result of WM_INITDIALOG (TRUE: the first tab stop gets the focus).
+  // The module with the templates registered so far.
+  HINSTANCE module() { return templates.instance(); }
+
+  // Runs the template modally, owned by the main window, with the logging dialog procedure (or
+  // another); `initParam` is the lParam of WM_INITDIALOG, which the logging procedure returns
+  // (TRUE: the first tab stop gets the focus).
   INT_PTR runDialog(WORD number, LPARAM initParam = TRUE);
+  INT_PTR runDialog(WORD number, DLGPROC procedure, LPARAM initParam);
 
-  // Creates the template as a modeless dialog with the logging dialog procedure.
+  // Creates the template as a modeless dialog owned by the main window, likewise.
   HWND createDialog(WORD number, LPARAM initParam = TRUE);
+  HWND createDialog(WORD number, DLGPROC procedure, LPARAM initParam);
 
-  HINSTANCE module = nullptr;
+  TemplateModule templates;
   HWND mainWindow = nullptr;
 };
 

@@ -42,7 +42,7 @@ class EditControl : public EditTest {
 TEST_F(EditControl, SetTextNotifiesUpdateThenChangeAlsoWhenTextIsTheSame) {
   SendMessageW(edit, EM_SETSEL, 1, 1);
   for (int round = 0; round < 2; ++round) {
-    EXPECT_TRUE(SetWindowTextW(edit, u"12.5"));
+    EXPECT_TRUE(SetWindowTextW(edit, w(u"12.5")));
     EXPECT_EQ(selection(), 0u) << "the selection is 0..0 after WM_SETTEXT";
   }
   EXPECT_EQ(events(), (Strings{"EN_UPDATE 101", "EN_CHANGE 101", "EN_UPDATE 101", "EN_CHANGE 101"}));
@@ -53,7 +53,7 @@ TEST_F(EditControl, MultiLineEditNotifiesReplaceSelButNotSetText) {
   const HWND other = createDialog(multiLineDialog, FALSE);
   const HWND multiLine = GetDlgItem(other, multiLineEdit);
   events().clear();
-  SetWindowTextW(multiLine, u"first");
+  SetWindowTextW(multiLine, w(u"first"));
   EXPECT_TRUE(events().empty());
   SendMessageW(multiLine, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(u"x"));
   EXPECT_EQ(events(), (Strings{"EN_UPDATE 104", "EN_CHANGE 104"}));
@@ -70,7 +70,7 @@ TEST_F(EditControl, SelectionIsOrderedClampedAndPackedIntoOneResult) {
       {2, 5, 0x00050002},  {5, 2, 0x00050002},  {0, -1, 0x000B0000},
       {3, 100, 0x000B0003}, {-5, 2, 0x000B0002}, {11, 11, 0x000B000B},
   };
-  SetWindowTextW(edit, u"hello world");
+  SetWindowTextW(edit, w(u"hello world"));
   for (const Case& c : cases) {
     SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(c.start), c.end);
     DWORD start = 99, end = 99;
@@ -86,7 +86,7 @@ TEST_F(EditControl, SelectionIsOrderedClampedAndPackedIntoOneResult) {
 }
 
 TEST_F(EditControl, ReplaceSelIsHeldToTheTextLimit) {
-  SetWindowTextW(edit, u"abc");
+  SetWindowTextW(edit, w(u"abc"));
   SendMessageW(edit, EM_LIMITTEXT, 5, 0);
   EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 5);
   SendMessageW(edit, EM_SETSEL, 3, 3);
@@ -94,12 +94,12 @@ TEST_F(EditControl, ReplaceSelIsHeldToTheTextLimit) {
   SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(u"defgh"));
   EXPECT_EQ(textOf(edit), u"abcde");
   EXPECT_EQ(events(), (Strings{"EN_MAXTEXT 101", "EN_UPDATE 101", "EN_CHANGE 101"}));
-  SetWindowTextW(edit, u"longer than five");
+  SetWindowTextW(edit, w(u"longer than five"));
   EXPECT_EQ(textOf(edit), u"longer than five") << "WM_SETTEXT is not limited";
 }
 
 TEST_F(EditControl, TextIsCutToTheBufferWithoutWritingPastIt) {
-  SetWindowTextW(edit, u"hello");
+  SetWindowTextW(edit, w(u"hello"));
   struct Case {
     int capacity;
     int copied;
@@ -108,14 +108,14 @@ TEST_F(EditControl, TextIsCutToTheBufferWithoutWritingPastIt) {
   for (const Case& c : {Case{4, 3, u"hel"}, Case{6, 5, u"hello"}, Case{1, 0, u""}, Case{0, 0, u"####"}}) {
     WCHAR buffer[8] = {u'#', u'#', u'#', u'#', u'#', u'#', u'#', 0};
     EXPECT_EQ(GetWindowTextW(edit, buffer, c.capacity), c.copied);
-    EXPECT_EQ(std::u16string(buffer).substr(0, c.text.size()), c.text);
+    EXPECT_EQ(text(buffer).substr(0, c.text.size()), c.text);
     EXPECT_EQ(buffer[c.capacity < 1 ? 0 : c.capacity], u'#') << "capacity " << c.capacity;
   }
   WCHAR buffer[4] = {u'#', u'#', u'#', 0};
   EXPECT_EQ(GetDlgItemTextW(dialog, 999, buffer, 4), 0u);
   EXPECT_EQ(buffer[0], 0) << "a missing control gives an empty text";
   EXPECT_EQ(GetClassNameW(edit, buffer, 3), 2);
-  EXPECT_EQ(std::u16string(buffer), u"Ed");
+  EXPECT_EQ(text(buffer), u"Ed");
 }
 
 // Edit controls of a modal dialog, typed into by the scripted user.
@@ -139,7 +139,7 @@ TEST_F(EditTyping, TabbingIntoAFieldSelectsItsTextSoTypingReplacesIt) {
     second = textOf(GetDlgItem(dialog, secondEdit));
     return EndDialog(dialog, GetDlgItemInt(dialog, firstEdit, nullptr, FALSE));
   };
-  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(3), mainWindow, procedure, 0), 7);
+  EXPECT_EQ(runDialog(3, procedure, 0), 7);
   EXPECT_EQ(second, u"new");
 }
 
@@ -151,7 +151,7 @@ TEST_F(EditTyping, EnterMakesANewLineOnlyInAMultiLineEditThatWantsReturns) {
     typed = textOf(GetDlgItem(dialog, multiLineEdit));
     return EndDialog(dialog, IDOK);
   };
-  EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(multiLineDialog), mainWindow, procedure, 0), IDOK);
+  EXPECT_EQ(runDialog(multiLineDialog, procedure, 0), IDOK);
   EXPECT_EQ(typed, u"a\r\nb");
 }
 

@@ -2,12 +2,13 @@
 //
 // The dialog asks for a flow and a column and checks the flow when OK is clicked. The test lists
 // what the user does (type, Tab, click, answer the message box), runs the dialog as the driver
-// does, and checks the result and the message the user saw. Copy it and put in your own dialog.
-#include <qxplatform.h>
+// does, and checks the result and the message the user saw. The same test runs on the simulated
+// platform and, built for Windows, under Wine with real input. Copy it and put in your own dialog.
 #include <windows.h>
 
 #include "common/platform_test.h"
-#include "sim/trace.h"
+#include "common/template_module.h"
+#include "common/wide_text.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ INT_PTR CALLBACK MethodDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         BOOL valid = FALSE;
         const UINT flow = GetDlgItemInt(dialog, IDC_FLOW, &valid, FALSE);
         if (!valid || flow > 10) {
-          MessageBoxW(dialog, u"The flow must be 0 to 10 ml/min.", u"Method", MB_OK | MB_ICONEXCLAMATION);
+          MessageBoxW(dialog, TEXT("The flow must be 0 to 10 ml/min."), TEXT("Method"), MB_OK | MB_ICONEXCLAMATION);
           SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_FLOW)), TRUE);
           return TRUE;
         }
@@ -51,31 +52,30 @@ class MethodDialog : public dsuptest::PlatformTest {
  protected:
   void SetUp() override {
     PlatformTest::SetUp();
-    driver = PlatformCreateModule();
-    static const PlatformDialogItem controls[] = {
-        {u"Static", -1, WS_VISIBLE, u"Flow (ml/min):", 5, 5, 60, 10},
-        {u"Edit", IDC_FLOW, WS_VISIBLE | WS_TABSTOP | WS_BORDER, nullptr, 70, 5, 40, 12},
-        {u"Static", -1, WS_VISIBLE, u"Column:", 5, 22, 60, 10},
-        {u"Edit", IDC_COLUMN, WS_VISIBLE | WS_TABSTOP | WS_BORDER, nullptr, 70, 22, 80, 12},
-        {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 40, 45, 40, 14},
-        {u"Button", IDCANCEL, WS_VISIBLE | WS_TABSTOP, u"Cancel", 90, 45, 40, 14},
-    };
-    const PlatformDialogTemplate method{WS_POPUP | WS_CAPTION, u"Method", 0, 0, 160, 70, 6, controls};
-    ASSERT_TRUE(PlatformAddDialogTemplate(driver, MAKEINTRESOURCEW(IDD_METHOD), &method));
-    mainWindow = CreateWindowExW(0, u"Static", u"Instrument", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
-                                 nullptr, nullptr, driver, nullptr);
+    // The driver's template, as its resource script has it.
+    const dsuptest::DialogTemplate method{
+        WS_POPUP | WS_CAPTION, u"Method", 0, 0, 160, 70,
+        {{u"Static", -1, WS_VISIBLE, u"Flow (ml/min):", 5, 5, 60, 10},
+         {u"Edit", IDC_FLOW, WS_VISIBLE | WS_TABSTOP | WS_BORDER, nullptr, 70, 5, 40, 12},
+         {u"Static", -1, WS_VISIBLE, u"Column:", 5, 22, 60, 10},
+         {u"Edit", IDC_COLUMN, WS_VISIBLE | WS_TABSTOP | WS_BORDER, nullptr, 70, 22, 80, 12},
+         {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 40, 45, 40, 14},
+         {u"Button", IDCANCEL, WS_VISIBLE | WS_TABSTOP, u"Cancel", 90, 45, 40, 14}}};
+    ASSERT_TRUE(driver.add(IDD_METHOD, method));
+    mainWindow = CreateWindowExW(0, TEXT("Static"), TEXT("Instrument"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640,
+                                 480, nullptr, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
     DestroyWindow(mainWindow);
-    PlatformDestroyModule(driver);
-    PlatformTest::TearDown();  // fails the test if a window is left or the script was not played to its end
+    PlatformTest::TearDown();  // fails the test if the script was not played to its end (or, on the
+                               // simulated platform, if a window is left)
   }
   INT_PTR runMethodDialog(Method& method) {
-    return DialogBoxParamW(driver, MAKEINTRESOURCEW(IDD_METHOD), mainWindow, MethodDialogProc,
+    return DialogBoxParamW(driver.instance(), MAKEINTRESOURCEW(IDD_METHOD), mainWindow, MethodDialogProc,
                            reinterpret_cast<LPARAM>(&method));
   }
 
-  HINSTANCE driver = nullptr;
+  dsuptest::TemplateModule driver;  // stands for the driver's module with its resources
   HWND mainWindow = nullptr;
 };
 
@@ -86,10 +86,9 @@ TEST_F(MethodDialog, FlowOutOfRangeIsReportedAndCorrected) {
   Method method;
   EXPECT_EQ(runMethodDialog(method), IDOK);
   EXPECT_EQ(method.flow, 2u);
-  EXPECT_EQ(std::u16string(method.column), u"C18");
-  // What the user saw (the simulation's trace).
-  ASSERT_EQ(sim::messageBoxes().size(), 1u);
-  EXPECT_EQ(sim::messageBoxes()[0].text, u"The flow must be 0 to 10 ml/min.");
+  EXPECT_EQ(dsuptest::text(method.column), u"C18");
+  // What the user saw.
+  EXPECT_EQ(user.answeredMessageBoxes(), std::vector<std::u16string>{u"The flow must be 0 to 10 ml/min."});
 }
 
 TEST_F(MethodDialog, EscapeCancels) {

@@ -1,6 +1,7 @@
-// Focus, enabled state and visibility: a disabled window cannot take the focus, disabling or
-// hiding a window takes the focus out of it, a window is visible only with its parents, and a
-// dialog gives the focus back to its control when it is activated again.
+// Focus, enabled state and visibility: a disabled window cannot take the focus, disabling a
+// window takes the focus from it and hiding one takes the focus out of it, a window is visible
+// only with its parents, and a dialog gives the focus back to its control when it is activated
+// again.
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -34,15 +35,17 @@ TEST_F(Focus, DisabledWindowOrWindowInsideADisabledOneCannotTakeTheFocus) {
   EXPECT_TRUE(events().empty());
 }
 
-TEST_F(Focus, DisablingTakesTheFocusFromTheWindowAndItsChildren) {
+TEST_F(Focus, DisablingTakesTheFocusFromTheWindowButNotFromItsChildren) {
   EXPECT_FALSE(EnableWindow(item(firstEdit), FALSE)) << "it was enabled";
   EXPECT_EQ(GetFocus(), nullptr);
   EXPECT_EQ(events(), Strings{"EN_KILLFOCUS 101"});
   EXPECT_TRUE(EnableWindow(item(firstEdit), TRUE)) << "it was disabled";
   EXPECT_EQ(GetFocus(), nullptr) << "enabling gives no focus";
   SetFocus(item(secondEdit));
+  events().clear();
   EnableWindow(dialog, FALSE);
-  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_EQ(GetFocus(), item(secondEdit));
+  EXPECT_TRUE(events().empty());
   EXPECT_FALSE(IsWindowEnabled(dialog));
   EXPECT_TRUE(IsWindowEnabled(item(secondEdit))) << "only the window's own state";
   EnableWindow(dialog, TRUE);

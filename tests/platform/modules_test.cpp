@@ -47,6 +47,17 @@ TEST_F(Modules, MissingTextsReturnZero) {
   EXPECT_EQ(LoadStringW(nullptr, 100, buffer, 8), 0);
 }
 
+TEST_F(Modules, DialogTemplatesNeedAModuleANameAndAClassForEachItem) {
+  const PlatformDialogItem withoutClass{nullptr, 1, WS_VISIBLE, nullptr, 0, 0, 10, 10};
+  const PlatformDialogTemplate empty{WS_POPUP, u"Empty", 0, 0, 10, 10, 0, nullptr};
+  const PlatformDialogTemplate broken{WS_POPUP, u"Broken", 0, 0, 10, 10, 1, &withoutClass};
+  EXPECT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(1), &empty));
+  EXPECT_FALSE(PlatformAddDialogTemplate(nullptr, MAKEINTRESOURCEW(1), &empty));
+  EXPECT_FALSE(PlatformAddDialogTemplate(module, nullptr, &empty));
+  EXPECT_FALSE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(1), nullptr));
+  EXPECT_FALSE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(2), &broken));
+}
+
 void anchorInThisImage() {}
 
 TEST_F(Modules, EveryAddressOfAnImageGivesTheSameInstance) {
