@@ -39,11 +39,10 @@ extern "C" HDC WINAPI GetDC(HWND window) {
   return reinterpret_cast<HDC>(s.contexts.insert(std::make_unique<DeviceContext>(DeviceContext{window})));
 }
 
-extern "C" int WINAPI ReleaseDC(HWND window, HDC context) {
+extern "C" int WINAPI ReleaseDC(HWND, HDC context) {
   DeviceContextState& s = state();
   std::lock_guard lock(s.mutex);
-  const DeviceContext* found = s.contexts.find(valueOf(context));
-  if (!found || found->window != window) return 0;
+  if (!s.contexts.find(valueOf(context))) return 0;
   s.contexts.erase(valueOf(context));
   return 1;
 }

@@ -644,7 +644,8 @@ WINBASEAPI BOOL WINAPI MessageBeep(UINT type);
  * REQUIRES: ReleaseDC for every device context obtained. */
 WINBASEAPI HDC WINAPI GetDC(HWND window);
 
-/* Releases a device context of GetDC; returns 1, or 0 when it was not obtained for that window. */
+/* Releases a device context of GetDC; returns 1, or 0 when it is none (released already). As in
+ * Win32, the window named is not checked. */
 WINBASEAPI int WINAPI ReleaseDC(HWND window, HDC deviceContext);
 
 #ifdef __cplusplus

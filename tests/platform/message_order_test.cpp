@@ -1,12 +1,27 @@
 // The order in which a dialog sees the user's input and the messages it posts itself: posted
 // messages are taken before the rest of the input, focus changes notify the old field before the
-// new one, and PeekMessageW's filters skip what they do not match.
+// new one, PeekMessageW's filters skip what they do not match, painting comes last, and message
+// times are those of posting or of the input.
+#include <thread>
+
 #include "platform/dialog_test_support.h"
+#if DSUP_SIMULATION
+#include "sim/clock.h"
+#endif
 
 namespace dsuptest {
 namespace {
 
 using Strings = std::vector<std::string>;
+
+// Lets time pass: the simulated clock advances, the machine's is waited for.
+void letTimePass(DWORD milliseconds) {
+#if DSUP_SIMULATION
+  sim::advanceTime(milliseconds);
+#else
+  Sleep(milliseconds);
+#endif
+}
 
 class MessageOrder : public DialogTest {};
 
@@ -81,6 +96,65 @@ TEST_F(MessageOrder, PeekMessageTakesFirstMessageMatchingWindowAndRange) {
     }
   }
   DestroyWindow(dialog);
+}
+
+TEST_F(MessageOrder, PaintComesWhenNothingElseIsQueuedAndUpdateWindowSendsItAtOnce) {
+  UpdateWindow(mainWindow);
+  InvalidateRect(mainWindow, nullptr, TRUE);
+  PostMessageW(mainWindow, WM_USER, 0, 0);
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, mainWindow, 0, 0, PM_REMOVE));
+  EXPECT_EQ(message.message, static_cast<UINT>(WM_USER));
+  ASSERT_TRUE(PeekMessageW(&message, mainWindow, 0, 0, PM_NOREMOVE));
+  EXPECT_EQ(message.message, static_cast<UINT>(WM_PAINT));
+  UpdateWindow(mainWindow);
+  EXPECT_FALSE(PeekMessageW(&message, mainWindow, WM_PAINT, WM_PAINT, PM_NOREMOVE)) << "painted";
+}
+
+TEST_F(MessageOrder, OtherThreadsMayPostToTheWindow) {
+  BOOL posted = FALSE, exists = FALSE;
+  std::thread other([&] {
+    posted = PostMessageW(mainWindow, WM_USER + 9, 1, 2);
+    exists = IsWindow(mainWindow);
+  });
+  other.join();
+  EXPECT_TRUE(posted);
+  EXPECT_TRUE(exists);
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, mainWindow, 0, 0, PM_REMOVE));
+  EXPECT_EQ(message.message, static_cast<UINT>(WM_USER + 9));
+  EXPECT_EQ(message.lParam, 2);
+}
+
+class MessageTime : public DialogTest {};
+
+TEST_F(MessageTime, IsTheTimeOfPostingAndStaysDuringSentMessages) {
+  const DWORD beforePosting = GetTickCount();
+  PostMessageW(mainWindow, WM_USER, 0, 0);
+  const DWORD afterPosting = GetTickCount();
+  letTimePass(50);
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, mainWindow, WM_USER, WM_USER, PM_REMOVE));
+  EXPECT_GE(message.time, beforePosting);
+  EXPECT_LE(message.time, afterPosting);
+  EXPECT_EQ(GetMessageTime(), static_cast<LONG>(message.time));
+  SendMessageW(mainWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w(u"x")));
+  EXPECT_EQ(GetMessageTime(), static_cast<LONG>(message.time));
+}
+
+TEST_F(MessageTime, OfInputIsWhenItWasGenerated) {
+  static DWORD clickTime = 0;
+  addTemplate(2, {{u"Button", IDOK, WS_VISIBLE | BS_PUSHBUTTON, u"OK", 0, 0, 40, 14}});
+  user.wait(250).click(IDOK);
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    if (message != WM_COMMAND || LOWORD(wParam) != IDOK) return message == WM_INITDIALOG;
+    clickTime = static_cast<DWORD>(GetMessageTime());
+    return EndDialog(dialog, IDOK);
+  };
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(runDialog(2, procedure, 0), IDOK);
+  EXPECT_GE(clickTime - start, 250u) << "after the wait";
+  EXPECT_LE(clickTime, GetTickCount());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Device contexts and the platform's font: the metrics from which field widths in characters are
-// computed, client rectangles from templates in dialog units, and device contexts that must be
-// released for the window they were obtained for.
+// The platform's font and dialog units, from which field widths in characters are computed: its
+// own fixed choice, so that layouts are deterministic. Win32 takes the dialog units from the
+// system font instead (Wine: 8 by 16 pixels, while a device context's font averages 7 by 16), and
+// edit controls there have frames that the headless windows have not.
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -23,13 +24,8 @@ TEST_F(TextMetrics, FieldOfFortyDialogUnitsIsTenAverageCharactersWide) {
   EXPECT_EQ(metrics.tmAveCharWidth, 7);
   EXPECT_EQ(metrics.tmHeight, 16);
   EXPECT_EQ(client.right / metrics.tmAveCharWidth, 10);
-  EXPECT_EQ(ReleaseDC(dialog, context), 0) << "released for another window";
-  EXPECT_EQ(ReleaseDC(field, context), 1);
-  EXPECT_EQ(ReleaseDC(field, context), 0) << "released twice";
-  EXPECT_FALSE(GetTextMetricsW(context, &metrics));
+  ReleaseDC(field, context);
   DestroyWindow(dialog);
-  EXPECT_EQ(GetDC(field), nullptr) << "no device context for a destroyed window";
-  EXPECT_FALSE(GetClientRect(field, &client));
 }
 
 }  // namespace
