@@ -57,9 +57,9 @@ struct TemplateModule::Resources {
     if (!update) return false;
     bool written = true;
     for (auto& [name, bytes] : templates)
-      written = written && UpdateResourceW(update, MAKEINTRESOURCEW(5) /* RT_DIALOG */, resourceName(name),
-                                           MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), const_cast<BYTE*>(bytes.data()),
-                                           static_cast<DWORD>(bytes.size()));
+      written =
+          written && UpdateResourceW(update, RT_DIALOG, resourceName(name), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                                     const_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
     return EndUpdateResourceW(update, !written) && written;
   }
 
