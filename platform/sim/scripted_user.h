@@ -103,8 +103,10 @@ class SIM_API ScriptedUser {
   std::vector<std::u16string> answeredMessageBoxes() const;
 
  private:
-  ScriptedUser& add(script::Action action) {
-    script_.push_back(std::move(action));
+  // Constructs the action in its place at the end of the script.
+  template <typename Action>
+  ScriptedUser& add(Action action) {
+    script_.emplace_back(std::in_place_type<Action>, std::move(action));
     return *this;
   }
 

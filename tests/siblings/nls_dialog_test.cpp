@@ -2,9 +2,10 @@
 // owned by the caller's window, with the caller's procedure and initial parameter, and returns
 // the value the dialog ended with.
 #include <qxnls01_registry.h>
-#include <qxplatform.h>
 
 #include "common/platform_test.h"
+#include "common/template_module.h"
+#include "common/wide_text.h"
 
 namespace {
 
@@ -31,20 +32,20 @@ class NlsDialogBoxParamTest : public dsuptest::PlatformTest {
  protected:
   void SetUp() override {
     PlatformTest::SetUp();
-    module = PlatformCreateModule();
-    static const PlatformDialogItem items[] = {
-        {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 10, 10, 40, 14}};
-    const PlatformDialogTemplate dialog{WS_POPUP | WS_CAPTION, u"Method", 0, 0, 100, 40, 1, items};
-    ASSERT_TRUE(PlatformAddDialogTemplate(module, MAKEINTRESOURCEW(templateNumber), &dialog));
-    owner = CreateWindowExW(0, u"Static", u"Driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                            nullptr, nullptr, module, nullptr);
+    ASSERT_TRUE(templates.add(templateNumber,
+                              {WS_POPUP | WS_CAPTION, u"Method", 0, 0, 100, 40,
+                               {{u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 10, 10, 40, 14}}}));
+    module = templates.instance();
+    ASSERT_NE(module, nullptr);
+    owner = CreateWindowExW(0, dsuptest::w(u"Static"), dsuptest::w(u"Driver"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                            200, 100, nullptr, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
     DestroyWindow(owner);
-    PlatformDestroyModule(module);
     PlatformTest::TearDown();
   }
 
+  dsuptest::TemplateModule templates;
   HINSTANCE module = nullptr;
   HWND owner = nullptr;
 };
