@@ -65,7 +65,10 @@ struct ScriptedUser::Player {
 
   void tick() {
     const HWND waiting = modalWindowOfThread();
-    if (!waiting) return;
+    if (!waiting) {
+      ticksNotInFront = 0;
+      return;
+    }
     if (!isInFront(waiting)) {
       if (++ticksNotInFront * tickInterval < inFrontLimit) return;
       fail(describeWindow(waiting) + " did not come to the front");
