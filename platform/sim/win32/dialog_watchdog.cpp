@@ -1,6 +1,6 @@
 // The dialog watchdog (dialog_watchdog.h): a CBT hook per thread notes when each dialog is created
 // and destroyed; one thread of the program checks the open dialogs' ages.
-#include "common/win32/dialog_watchdog.h"
+#include "sim/win32/dialog_watchdog.h"
 
 #include <chrono>
 #include <cstdio>
@@ -9,9 +9,9 @@
 #include <string>
 #include <thread>
 
-#include "common/win32/utf8.h"
+#include "sim/win32/utf8.h"
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 namespace {
 
@@ -78,4 +78,4 @@ DialogWatchdog::~DialogWatchdog() {
   if (hook_) UnhookWindowsHookEx(hook_);
 }
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

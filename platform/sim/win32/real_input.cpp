@@ -1,11 +1,11 @@
 // Real keyboard and mouse input (real_input.h).
-#include "common/win32/real_input.h"
+#include "sim/win32/real_input.h"
 
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 namespace {
 
@@ -83,4 +83,4 @@ bool putOnClipboard(HWND owner, std::u16string_view text) {
   return placed;
 }
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

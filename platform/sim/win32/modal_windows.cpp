@@ -1,9 +1,9 @@
 // Modal dialogs and message boxes (modal_windows.h).
-#include "common/win32/modal_windows.h"
+#include "sim/win32/modal_windows.h"
 
-#include "common/win32/utf8.h"
+#include "sim/win32/utf8.h"
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 namespace {
 
@@ -69,4 +69,4 @@ std::string describeWindow(HWND window) {
   return isMessageBox(window) ? "message box " + quoted(messageBoxText(window)) : "dialog " + quoted(textOf(window));
 }
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 // The modal dialog or message box of the calling thread that waits for the user: an enabled
 // dialog (class "#32770") that is a message box or whose owner is disabled (as DialogBoxParamW
@@ -29,4 +29,4 @@ std::string describeWindow(HWND window);
 // Whether the window is of the class, compared without regard to case.
 bool hasClass(HWND window, const wchar_t* className);
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

@@ -2,11 +2,11 @@
 // other's input and foreground window; on desktops of their own they do not.
 #pragma once
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 // Moves the calling thread to a new desktop of the program's own; the first call decides, later
 // ones return its result. REQUIRES: the thread has no windows and no hooks yet (SetThreadDesktop
 // refuses it otherwise). Returns false when the desktop could not be made or used.
 bool moveToOwnDesktop();
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

@@ -1,4 +1,4 @@
-// UTF-16 texts of Win32 as UTF-8, for messages of the test support.
+// UTF-16 texts of Win32 as UTF-8, for the failure messages of the scripted user.
 #pragma once
 
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 inline std::string toUtf8(std::wstring_view text) {
   const int length = static_cast<int>(text.size());
@@ -16,4 +16,4 @@ inline std::string toUtf8(std::wstring_view text) {
   return utf8;
 }
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

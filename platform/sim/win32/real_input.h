@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string_view>
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 // Types the characters (as VK_PACKET keys); '\b' is the Backspace key.
 bool typeCharacters(std::u16string_view text);
@@ -22,4 +22,4 @@ bool clickAt(POINT screenPoint);
 // Puts the text on the clipboard, as a copy elsewhere would; false when the clipboard is busy.
 bool putOnClipboard(HWND owner, std::u16string_view text);
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 inline constexpr DWORD dialogTimeLimit = 30000;  // milliseconds
 inline constexpr UINT watchdogExitCode = 3;
@@ -23,4 +23,4 @@ class DialogWatchdog {
   HHOOK hook_;
 };
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32

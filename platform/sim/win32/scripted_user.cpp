@@ -15,16 +15,16 @@
 #include <utility>
 #include <variant>
 
-#include "common/win32/dialog_watchdog.h"
-#include "common/win32/modal_windows.h"
-#include "common/win32/own_desktop.h"
-#include "common/win32/real_input.h"
+#include "sim/win32/dialog_watchdog.h"
+#include "sim/win32/modal_windows.h"
+#include "sim/win32/own_desktop.h"
+#include "sim/win32/real_input.h"
 
 namespace sim {
 
 namespace {
 
-using namespace dsuptest::win32;
+using namespace win32;
 using namespace script;
 
 constexpr UINT tickInterval = 10;    // milliseconds

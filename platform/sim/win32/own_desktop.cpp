@@ -1,11 +1,11 @@
 // A desktop of the program's own (own_desktop.h).
-#include "common/win32/own_desktop.h"
+#include "sim/win32/own_desktop.h"
 
 #include <windows.h>
 
 #include <string>
 
-namespace dsuptest::win32 {
+namespace sim::win32 {
 
 bool moveToOwnDesktop() {
   static const bool moved = [] {
@@ -16,4 +16,4 @@ bool moveToOwnDesktop() {
   return moved;
 }
 
-}  // namespace dsuptest::win32
+}  // namespace sim::win32
