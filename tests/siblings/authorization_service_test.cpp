@@ -10,14 +10,7 @@ namespace {
 
 using dsuptest::w;
 
-class AuthorizationService : public dsuptest::PlatformTest {
- protected:
-  void SetUp() override {
-    PlatformTest::SetUp();
-    liveAtStart = AuthorizationLiveHandles();
-  }
-  UINT liveAtStart = 0;
-};
+using AuthorizationService = dsuptest::PlatformTest;
 
 // The library's read-only test: obtain, ask once, destroy.
 BOOL askOnce(LONG permission) {
@@ -27,31 +20,33 @@ BOOL askOnce(LONG permission) {
   return permitted;
 }
 
-TEST_F(AuthorizationService, CurrentUserHoldsOnlyTheirPermissions) {
+TEST_F(AuthorizationService, HandleAnswersForItsOwnUserWithThePermissionsAsTheyAreNow) {
   EXPECT_FALSE(askOnce(7)) << "the default user holds no permission";
   ASSERT_TRUE(AuthorizationSetPermission(w(u"analyst"), 7, TRUE));
   ASSERT_TRUE(AuthorizationSetPermission(w(u"admin"), 9, TRUE));
   ASSERT_TRUE(AuthorizationSetCurrentUser(w(u"analyst")));
-  EXPECT_TRUE(askOnce(7));
-  EXPECT_FALSE(askOnce(9));
+  HAUTHORIZATIONSERVICE analyst = cIAuthorizationServiceGetInstance();
+  ASSERT_TRUE(AuthorizationSetCurrentUser(w(u"admin")));
+  EXPECT_TRUE(cIAuthorizationServiceIsPermittedEnum(analyst, 7)) << "the user current when it was obtained";
+  EXPECT_FALSE(cIAuthorizationServiceIsPermittedEnum(analyst, 9));
+  EXPECT_FALSE(askOnce(7));
+  EXPECT_TRUE(askOnce(9));
   EXPECT_FALSE(askOnce(0)) << "permission numbers start at 1";
   ASSERT_TRUE(AuthorizationSetPermission(w(u"analyst"), 7, FALSE));
-  EXPECT_FALSE(askOnce(7));
-}
+  EXPECT_FALSE(cIAuthorizationServiceIsPermittedEnum(analyst, 7)) << "a withdrawal applies at once";
+  cIAuthorizationServiceDestroyWrapper(analyst);
 
-TEST_F(AuthorizationService, HandleAnswersForItsOwnUser) {
-  AuthorizationSetPermission(w(u"admin"), 3, TRUE);
-  AuthorizationSetCurrentUser(w(u"admin"));
-  HAUTHORIZATIONSERVICE adminService = cIAuthorizationServiceGetInstance();
-  AuthorizationSetCurrentUser(w(u"guest"));
-  EXPECT_TRUE(cIAuthorizationServiceIsPermittedEnum(adminService, 3));
-  EXPECT_FALSE(askOnce(3));
-  AuthorizationSetPermission(w(u"admin"), 3, FALSE);
-  EXPECT_FALSE(cIAuthorizationServiceIsPermittedEnum(adminService, 3)) << "a withdrawal applies at once";
-  cIAuthorizationServiceDestroyWrapper(adminService);
+  EXPECT_FALSE(AuthorizationSetCurrentUser(nullptr));
+  EXPECT_FALSE(AuthorizationSetCurrentUser(w(u"")));
+  EXPECT_FALSE(AuthorizationSetPermission(w(u"admin"), 0, TRUE));
+  EXPECT_FALSE(AuthorizationSetPermission(nullptr, 1, TRUE));
+  EXPECT_TRUE(askOnce(9)) << "the refused calls changed nothing";
+  EXPECT_FALSE(askOnce(1));
 }
 
 TEST_F(AuthorizationService, HandlesAreCountedAndReleasedOnceEach) {
+  const UINT liveAtStart = AuthorizationLiveHandles();
+  AuthorizationSetPermission(w(u"user"), 5, TRUE);
   HAUTHORIZATIONSERVICE first = cIAuthorizationServiceGetInstance();
   HAUTHORIZATIONSERVICE second = cIAuthorizationServiceGetInstance();
   ASSERT_NE(first, nullptr);
@@ -64,33 +59,16 @@ TEST_F(AuthorizationService, HandlesAreCountedAndReleasedOnceEach) {
 
   HAUTHORIZATIONSERVICE third = cIAuthorizationServiceGetInstance();
   EXPECT_NE(third, first) << "a released handle's value is not given out again";
+  cIAuthorizationServiceDestroyWrapper(first);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << "released twice";
+  EXPECT_FALSE(cIAuthorizationServiceIsPermittedEnum(first, 5)) << "a released handle permits nothing";
+  cIAuthorizationServiceDestroyWrapper(nullptr);
+  EXPECT_EQ(AuthorizationRejectedHandles(), 3u);
+  EXPECT_TRUE(cIAuthorizationServiceIsPermittedEnum(second, 5)) << "the live handles still answer";
   cIAuthorizationServiceDestroyWrapper(second);
   cIAuthorizationServiceDestroyWrapper(third);
   EXPECT_EQ(AuthorizationLiveHandles(), liveAtStart);
-}
-
-TEST_F(AuthorizationService, SecondReleaseAndUnknownHandlesAreRefusedAndCounted) {
-  AuthorizationSetPermission(w(u"user"), 5, TRUE);
-  HAUTHORIZATIONSERVICE service = cIAuthorizationServiceGetInstance();
-  HAUTHORIZATIONSERVICE other = cIAuthorizationServiceGetInstance();
-  cIAuthorizationServiceDestroyWrapper(service);
-  cIAuthorizationServiceDestroyWrapper(service);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-  EXPECT_FALSE(cIAuthorizationServiceIsPermittedEnum(service, 5)) << "a released handle permits nothing";
-  cIAuthorizationServiceDestroyWrapper(nullptr);
-  EXPECT_EQ(AuthorizationRejectedHandles(), 3u);
-  EXPECT_EQ(AuthorizationLiveHandles(), liveAtStart + 1) << "the other handle is still live";
-  EXPECT_TRUE(cIAuthorizationServiceIsPermittedEnum(other, 5));
-  cIAuthorizationServiceDestroyWrapper(other);
   AuthorizationReset();  // the refusals were this test's own
-}
-
-TEST_F(AuthorizationService, RegistryRefusesUnusableInput) {
-  EXPECT_FALSE(AuthorizationSetCurrentUser(nullptr));
-  EXPECT_FALSE(AuthorizationSetCurrentUser(w(u"")));
-  EXPECT_FALSE(AuthorizationSetPermission(w(u"user"), 0, TRUE));
-  EXPECT_FALSE(AuthorizationSetPermission(nullptr, 1, TRUE));
-  EXPECT_FALSE(askOnce(1));
 }
 
 }  // namespace

@@ -13,21 +13,17 @@ namespace {
 using dsuptest::text;
 using dsuptest::w;
 
-class FabsFormatTest : public dsuptest::PlatformTest {};
+using FabsFormatTest = dsuptest::PlatformTest;
 
-// The calls of the number formatting and of the help line's fallback for a missing text.
-TEST_F(FabsFormatTest, CallsOfTheLibrary) {
-  WCHAR buffer[FABS_FORMAT_CAPACITY];
+TEST_F(FabsFormatTest, CallsOfTheLibraryAndTextsCutToTheAssumedBuffer) {
+  WCHAR buffer[FABS_FORMAT_CAPACITY + 16];
   EXPECT_EQ(FabsFormat(buffer, w(u"%.*e"), 1, 150000.0), 8);
   EXPECT_EQ(text(buffer), u"1.5e+005");
   FabsFormat(buffer, w(u"%.*f"), -4, 0.5);  // a negative precision counts as none
   EXPECT_EQ(text(buffer), u"0.500000");
   FabsFormat(buffer, w(u"no string %X"), static_cast<WORD>(500));
   EXPECT_EQ(text(buffer), u"no string 1F4");
-}
 
-TEST_F(FabsFormatTest, LongTextsAreCutToTheAssumedBuffer) {
-  WCHAR buffer[FABS_FORMAT_CAPACITY + 16];
   std::fill(std::begin(buffer), std::end(buffer), u'#');
   EXPECT_EQ(FabsFormat(buffer, w(u"%.*f"), 200, 1.0), -1);
   EXPECT_EQ(text(buffer).size(), FABS_FORMAT_CAPACITY - 1u);

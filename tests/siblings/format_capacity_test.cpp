@@ -53,12 +53,9 @@ TEST(FormatCapacity, EveryCapacityCutsTerminatesAndStaysInside) {
         ASSERT_EQ(buffer[i], guard) << "written at " << i << " with capacity " << capacity;
     }
   }
-}
-
-TEST(FormatCapacity, NullBufferWritesNothing) {
-  const qxformat::FormatResult result = qxformat::formatWide(nullptr, 10, u"%d", std::vector<FormatArgument>{7});
-  EXPECT_EQ(result.length, 0u);
-  EXPECT_TRUE(result.truncated);
+  const qxformat::FormatResult none = qxformat::formatWide(nullptr, 10, u"%d", std::vector<FormatArgument>{7});
+  EXPECT_EQ(none.length, 0u) << "a null buffer";
+  EXPECT_TRUE(none.truncated);
 }
 
 TEST(FormatCapacity, HugeWidthsAndPrecisionsCostOnlyTheBuffer) {

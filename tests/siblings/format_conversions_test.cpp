@@ -92,6 +92,16 @@ TEST(FormatConversions, ExponentFormsWithThreeDigitExponents) {
   }
 }
 
+// A negative width aligns left, a negative precision counts as none.
+TEST(FormatConversions, StarTakesWidthAndPrecisionFromTheArguments) {
+  for (int star : {-5, -1, 0, 3, 12}) {
+    expectLikeCLibrary("[%*d]", star, 42);
+    expectLikeCLibrary("[%-*.*d]", star, star, 7);
+    expectLikeCLibrary("%.*f", star, 2.5);
+    expectLikeCLibrary("%*.*e", star, star, 150000.0);
+  }
+}
+
 struct WidthCase {
   const char16_t* format;
   double value;

@@ -38,30 +38,25 @@ class NlsLoadStringTest : public dsuptest::PlatformTest {
 
 class NlsLoadStringCapacity : public NlsLoadStringTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(NlsLoadStringCapacity, TextsAreCutToTheCapacityAndTerminated) {
+// Texts longer than the capacity, of exactly capacity - 1, shorter, and missing: another text of
+// the same block of 16, or a block without any text.
+TEST_P(NlsLoadStringCapacity, TextsAreCutToTheCapacityAndMissingOnesAreEmpty) {
   const int capacity = GetParam();
   const std::u16string longText(600, u'L');
   const std::u16string exact(static_cast<std::size_t>(capacity) - 1, u'E');
   ASSERT_TRUE(PlatformAddString(module, 200, longText.c_str()));
   ASSERT_TRUE(PlatformAddString(module, 201, exact.c_str()));
   ASSERT_TRUE(PlatformAddString(module, 202, u"Short"));
-
-  int copied = 0;
-  EXPECT_EQ(load(200, capacity, &copied), longText.substr(0, static_cast<std::size_t>(capacity) - 1));
-  EXPECT_EQ(copied, capacity - 1);
-  EXPECT_EQ(load(201, capacity, &copied), exact);
-  EXPECT_EQ(copied, capacity - 1);
-  EXPECT_EQ(load(202, capacity, &copied), u"Short");
-  EXPECT_EQ(copied, 5);
-}
-
-TEST_P(NlsLoadStringCapacity, MissingTextsLeaveAnEmptyTerminatedText) {
-  ASSERT_TRUE(PlatformAddString(module, 200, u"present"));
-  int copied = -1;
-  EXPECT_EQ(load(201, GetParam(), &copied), u"");  // another text of the same block of 16
-  EXPECT_EQ(copied, 0);
-  EXPECT_EQ(load(500, GetParam(), &copied), u"");  // a block without any text
-  EXPECT_EQ(copied, 0);
+  struct Case {
+    WORD number;
+    std::u16string text;
+  };
+  for (const Case& c : {Case{200, longText.substr(0, exact.size())}, Case{201, exact}, Case{202, u"Short"},
+                        Case{203, u""}, Case{500, u""}}) {
+    int copied = -1;
+    EXPECT_EQ(load(c.number, capacity, &copied), c.text) << "text " << c.number;
+    EXPECT_EQ(copied, static_cast<int>(c.text.size()));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(OfTheLibrary, NlsLoadStringCapacity, ::testing::Values(89, 99, 100, 120, 149, 512));

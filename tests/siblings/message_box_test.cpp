@@ -41,26 +41,27 @@ class UtilMessageBoxTest : public dsuptest::PlatformTest {
   HWND owner = nullptr;
 };
 
+// A missing text shows its number; the caption follows the icon.
 TEST_F(UtilMessageBoxTest, FormatsTheNumberedTextAndReturnsTheAnswer) {
-  user.answerMessageBox(IDOK);
+  user.answerMessageBox(IDOK).answerMessageBox(IDCANCEL).answerMessageBox(IDOK);
   EXPECT_EQ(showMessage(module, owner, 200, MB_OK | MB_ICONEXCLAMATION, u"pump A", 12, 1500.0), IDOK);
-  ASSERT_EQ(sim::messageBoxes().size(), 1u);
-  const sim::MessageBoxRecord box = sim::messageBoxes()[0];
-  EXPECT_EQ(box.text, u"Flow of pump A: 12 ml/min, limit 1.5e+003.");
-  EXPECT_EQ(box.owner, owner);
-  EXPECT_EQ(box.style, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
-}
-
-TEST_F(UtilMessageBoxTest, StopSignWithOkAndCancelGivesTheChosenButton) {
-  user.answerMessageBox(IDCANCEL);
   EXPECT_EQ(showMessage(module, owner, 201, MB_OKCANCEL | MB_ICONHAND), IDCANCEL);
-  EXPECT_EQ(sim::messageBoxes()[0].style, 0x11u);
-}
-
-TEST_F(UtilMessageBoxTest, MissingTextShowsItsNumber) {
-  user.answerMessageBox(IDOK);
-  showMessage(module, owner, 500, MB_OK | MB_ICONEXCLAMATION);
-  EXPECT_EQ(sim::messageBoxes()[0].text, u"no string 1F4");
+  EXPECT_EQ(showMessage(module, owner, 500, MB_OK | MB_ICONQUESTION), IDOK);
+  struct Shown {
+    std::u16string text, caption;
+    UINT style;
+  };
+  const Shown expected[] = {{u"Flow of pump A: 12 ml/min, limit 1.5e+003.", u"Warning", MB_OK | MB_ICONEXCLAMATION},
+                            {u"Stop the run?", u"Error", MB_OKCANCEL | MB_ICONHAND},
+                            {u"no string 1F4", u"Question", MB_OK | MB_ICONQUESTION}};
+  const std::vector<sim::MessageBoxRecord> boxes = sim::messageBoxes();
+  ASSERT_EQ(boxes.size(), std::size(expected));
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    EXPECT_EQ(boxes[i].text, expected[i].text);
+    EXPECT_EQ(boxes[i].caption, expected[i].caption);
+    EXPECT_EQ(boxes[i].style, expected[i].style);
+    EXPECT_EQ(boxes[i].owner, owner);
+  }
 }
 
 TEST_F(UtilMessageBoxTest, ShowMessageShowsTheLibraryTextAsAWarning) {

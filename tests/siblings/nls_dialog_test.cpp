@@ -1,6 +1,7 @@
 // NlsDialogBoxParam runs a module's dialog by template number or by a registered 32-bit value,
 // owned by the caller's window, with the caller's procedure and initial parameter, and returns
-// the value the dialog ended with.
+// the value the dialog ended with. The registry of 32-bit values takes only values that cannot be
+// template numbers, keeps them per instance, and forgets each record once.
 #include <qxnls01_registry.h>
 
 #include "common/platform_test.h"
@@ -8,6 +9,8 @@
 #include "common/wide_text.h"
 
 namespace {
+
+using dsuptest::w;
 
 constexpr WORD templateNumber = 7;
 constexpr DWORD templateValue = 0x00120007;
@@ -37,7 +40,7 @@ class NlsDialogBoxParamTest : public dsuptest::PlatformTest {
                                {{u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 10, 10, 40, 14}}}));
     module = templates.instance();
     ASSERT_NE(module, nullptr);
-    owner = CreateWindowExW(0, dsuptest::w(u"Static"), dsuptest::w(u"Driver"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+    owner = CreateWindowExW(0, w(u"Static"), w(u"Driver"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                             200, 100, nullptr, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
@@ -50,27 +53,32 @@ class NlsDialogBoxParamTest : public dsuptest::PlatformTest {
   HWND owner = nullptr;
 };
 
-TEST_F(NlsDialogBoxParamTest, TemplateNumberRunsTheDialogWithTheCallersParameter) {
-  Seen seen;
-  user.click(IDOK);
-  EXPECT_EQ(NlsDialogBoxParam(module, templateNumber, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), 42);
-  EXPECT_EQ(seen.initParam, reinterpret_cast<LPARAM>(&seen));
-  EXPECT_EQ(seen.owner, owner);
-}
-
-TEST_F(NlsDialogBoxParamTest, RegisteredValueRunsItsTemplate) {
-  ASSERT_TRUE(NlsRegisterDialogTemplate(module, templateValue, MAKEINTRESOURCEW(templateNumber)));
-  Seen seen;
-  user.click(IDOK);
-  EXPECT_EQ(NlsDialogBoxParam(module, templateValue, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), 42);
+TEST_F(NlsDialogBoxParamTest, TemplateNumberOrRegisteredValueRunsTheDialogWithTheCallersParameter) {
+  ASSERT_TRUE(NlsRegisterDialogTemplate(module, templateValue, w(u"METHOD")));
+  ASSERT_TRUE(NlsRegisterDialogTemplate(module, templateValue, MAKEINTRESOURCEW(templateNumber))) << "replaced";
+  for (const DWORD value : {DWORD{templateNumber}, templateValue}) {
+    Seen seen;
+    user.click(IDOK);
+    EXPECT_EQ(NlsDialogBoxParam(module, value, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), 42);
+    EXPECT_EQ(seen.initParam, reinterpret_cast<LPARAM>(&seen));
+    EXPECT_EQ(seen.owner, owner);
+  }
+  const auto otherInstance = reinterpret_cast<HINSTANCE>(&templates);  // any other non-null instance
+  EXPECT_FALSE(NlsUnregisterDialogTemplate(otherInstance, templateValue)) << "it has no record of the value";
   EXPECT_TRUE(NlsUnregisterDialogTemplate(module, templateValue));
+  EXPECT_FALSE(NlsUnregisterDialogTemplate(module, templateValue));
 }
 
-TEST_F(NlsDialogBoxParamTest, UnknownTemplateShowsNothing) {
+TEST_F(NlsDialogBoxParamTest, UnknownTemplateShowsNothingAndTemplateNumbersCannotBeRegistered) {
   Seen seen;
   EXPECT_EQ(NlsDialogBoxParam(module, templateValue, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), -1);
   EXPECT_EQ(NlsDialogBoxParam(module, 99, owner, recordingProc, reinterpret_cast<LPARAM>(&seen)), -1);
   EXPECT_EQ(seen.owner, nullptr) << "no dialog procedure ran";
+  EXPECT_FALSE(NlsRegisterDialogTemplate(module, 0xFFFF, w(u"METHOD")));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(NlsRegisterDialogTemplate(nullptr, 0x10000, w(u"METHOD")));
+  EXPECT_FALSE(NlsRegisterDialogTemplate(module, 0x10000, nullptr));
+  EXPECT_FALSE(NlsUnregisterDialogTemplate(module, 0xFFFF));
 }
 
 }  // namespace

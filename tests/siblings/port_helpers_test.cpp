@@ -12,7 +12,7 @@ namespace {
 
 using dsuptest::text;
 
-class PortHelpers : public dsuptest::PlatformTest {};
+using PortHelpers = dsuptest::PlatformTest;
 
 TEST_F(PortHelpers, FillWritesExactlyTheCountWithoutTerminator) {
   WCHAR buffer[8];

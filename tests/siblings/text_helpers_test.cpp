@@ -12,7 +12,7 @@ namespace {
 using dsuptest::text;
 using dsuptest::w;
 
-class TextHelpers : public dsuptest::PlatformTest {};
+using TextHelpers = dsuptest::PlatformTest;
 
 struct StripCase {
   const char16_t* text;
@@ -34,12 +34,9 @@ TEST_F(TextHelpers, StrippingBothEndsInPlace) {
   }
   EXPECT_EQ(UtilStripTrailing(nullptr), nullptr);
   EXPECT_EQ(UtilStripLeading(nullptr), nullptr);
-}
-
-TEST_F(TextHelpers, StripTrailingAloneKeepsLeadingBlanks) {
   char16_t buffer[] = u"  7  ";
   UtilStripTrailing(w(buffer));
-  EXPECT_EQ(std::u16string(buffer), u"  7");
+  EXPECT_EQ(std::u16string(buffer), u"  7") << "stripping the end alone keeps the leading blanks";
 }
 
 struct PadCase {
