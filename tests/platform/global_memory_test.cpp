@@ -11,7 +11,7 @@ namespace {
 
 using GlobalMemory = dsuptest::PlatformTest;
 
-TEST_F(GlobalMemory, MovableHandleDiffersFromAddressAndLocksNest) {
+TEST_F(GlobalMemory, MovableHandleDiffersFromAddressAndLocksNestFixedBlockIsItsOwnHandle) {
   HGLOBAL block = GlobalAlloc(GHND, 16);
   ASSERT_NE(block, nullptr);
   void* first = GlobalLock(block);
@@ -27,6 +27,12 @@ TEST_F(GlobalMemory, MovableHandleDiffersFromAddressAndLocksNest) {
   EXPECT_FALSE(GlobalUnlock(block));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_LOCKED));
   EXPECT_EQ(GlobalFree(block), nullptr);
+
+  HGLOBAL fixed = GlobalAlloc(GPTR, 32);
+  EXPECT_EQ(GlobalLock(fixed), fixed) << "a fixed block is its own handle";
+  EXPECT_TRUE(GlobalUnlock(fixed));
+  EXPECT_EQ(GlobalSize(fixed), 32u);
+  EXPECT_EQ(GlobalFree(fixed), nullptr);
 }
 
 TEST_F(GlobalMemory, ReallocationKeepsHandleAndContentsAndClearsGrowth) {
@@ -56,14 +62,6 @@ TEST_F(GlobalMemory, LockedBlockMovesOnlyWhenTheCallerAllowsIt) {
   EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 1u) << "moving keeps the lock count";
   GlobalUnlock(block);
   GlobalFree(block);
-}
-
-TEST_F(GlobalMemory, FixedBlockIsItsOwnHandle) {
-  HGLOBAL block = GlobalAlloc(GPTR, 32);
-  EXPECT_EQ(GlobalLock(block), block);
-  EXPECT_TRUE(GlobalUnlock(block));
-  EXPECT_EQ(GlobalSize(block), 32u);
-  EXPECT_EQ(GlobalFree(block), nullptr);
 }
 
 TEST_F(GlobalMemory, InvalidHandlesFailWithoutTouchingMemory) {

@@ -1,4 +1,4 @@
-// Module instances and LoadStringW: texts cut to the buffer, the read-only pointer form, and the
+// Module instances, their dialog templates, and LoadStringW: the read-only pointer form, and the
 // difference between a missing block of texts and a missing text in an existing block.
 #include <qxplatform.h>
 
@@ -23,28 +23,17 @@ class Modules : public dsuptest::PlatformTest {
   HINSTANCE module = nullptr;
 };
 
-TEST_F(Modules, TextIsCutToTheCapacityAndTerminated) {
-  WCHAR buffer[32];
-  EXPECT_EQ(LoadStringW(module, 100, buffer, 32), 18);
-  EXPECT_EQ(std::u16string(buffer), u"Value out of range");
-  EXPECT_EQ(LoadStringW(module, 100, buffer, 6), 5);
-  EXPECT_EQ(std::u16string(buffer), u"Value");
-}
-
-TEST_F(Modules, CapacityZeroGivesAPointerToTheText) {
+// Cutting texts to the buffer is checked through NlsLoadString (tests/siblings).
+TEST_F(Modules, CapacityZeroGivesAPointerAndAMissingBlockLeavesTheBuffer) {
   const WCHAR* text = nullptr;
   EXPECT_EQ(LoadStringW(module, 100, reinterpret_cast<LPWSTR>(&text), 0), 18);
   EXPECT_EQ(std::u16string(text, 18), u"Value out of range");
-}
-
-TEST_F(Modules, MissingTextsReturnZero) {
   WCHAR buffer[8] = {u'x', 0};
   EXPECT_EQ(LoadStringW(module, 101, buffer, 8), 0);  // same block of 16 as text 100
   EXPECT_EQ(buffer[0], 0);
   buffer[0] = u'x';
   EXPECT_EQ(LoadStringW(module, 500, buffer, 8), 0);  // no text in that block at all
   EXPECT_EQ(buffer[0], u'x');
-  EXPECT_EQ(LoadStringW(nullptr, 100, buffer, 8), 0);
 }
 
 TEST_F(Modules, DialogTemplatesNeedAModuleANameAndAClassForEachItem) {

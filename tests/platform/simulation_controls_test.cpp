@@ -1,16 +1,37 @@
-// The fault sweep that the library's tests use: count a scenario's operations, then fail each in
-// turn. The scenario here is a small recording (allocate, lock, create, write, close, delete)
-// written the way the library cleans up after a failure.
+// The simulation controls that the library's tests use: the settable clock, whose tick count and
+// calendar move only when a test moves them, and the fault sweep: count a scenario's operations,
+// then fail each in turn. The scenario here is a small recording (allocate, lock, create, write,
+// close, delete) written the way the library cleans up after a failure.
 #include <windows.h>
 
 #include "common/platform_test.h"
 #include "common/wide_text.h"
+#include "sim/clock.h"
 #include "sim/faults.h"
 #include "sim/inventory.h"
 
 namespace {
 
-using FaultInjection = dsuptest::PlatformTest;
+using SimulationControls = dsuptest::PlatformTest;
+
+ULONGLONG fileTime() {
+  FILETIME time;
+  GetSystemTimeAsFileTime(&time);
+  return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+TEST_F(SimulationControls, ClockStandsStillUntilAdvancedAndWrapsAt32Bits) {
+  sim::setTickCount(0xFFFFFF00u);
+  sim::setCalendarTime(1767225600);  // 2026-01-01 00:00:00 UTC
+  EXPECT_EQ(fileTime(), 134116992000000000ull) << "100 ns since 1601";
+  EXPECT_EQ(GetTickCount(), 0xFFFFFF00u);
+  sim::advanceTime(10500);
+  EXPECT_EQ(GetTickCount(), 10244u);
+  EXPECT_EQ(sim::calendarTime(), 1767225610);
+  sim::setCalendarTime(1000);
+  EXPECT_EQ(sim::calendarTime(), 1000);
+  EXPECT_EQ(GetTickCount(), 10244u) << "the calendar is set back alone";
+}
 
 // Returns true when the scenario ran to its end.
 bool recordOnce(const std::u16string& path) {
@@ -33,7 +54,7 @@ bool recordOnce(const std::u16string& path) {
   return done;
 }
 
-TEST_F(FaultInjection, EveryOperationOfAScenarioCanFailInTurn) {
+TEST_F(SimulationControls, EveryOperationOfAScenarioCanFailInTurn) {
   const std::u16string path = temp.file16("sweep.dat");
   ASSERT_TRUE(recordOnce(path));
   const std::uint64_t operations = sim::operationCount();
@@ -51,22 +72,17 @@ TEST_F(FaultInjection, EveryOperationOfAScenarioCanFailInTurn) {
   }
 }
 
-TEST_F(FaultInjection, PersistentFaultsLastUntilCleared) {
-  sim::failEveryOperation(sim::Operation::allocate);
-  EXPECT_EQ(GlobalAlloc(GHND, 4), nullptr);
-  EXPECT_EQ(GlobalAlloc(GHND, 4), nullptr);
-  sim::clearFaults();
-  HGLOBAL block = GlobalAlloc(GHND, 4);
-  EXPECT_NE(block, nullptr);
-  GlobalFree(block);
-}
-
-TEST_F(FaultInjection, FaultsOfOneKindCountOnlyThatKind) {
+TEST_F(SimulationControls, FaultsOfOneKindCountOnlyThatKindAndPersistentOnesLastUntilCleared) {
   HGLOBAL block = GlobalAlloc(GHND, 4);
   sim::failOperation(sim::Operation::lock, 2);
   EXPECT_NE(GlobalLock(block), nullptr);
-  HGLOBAL other = GlobalAlloc(GHND, 4);  // an allocation does not count toward the lock fault
-  EXPECT_EQ(GlobalLock(block), nullptr);
+  sim::failEveryOperation(sim::Operation::allocate);
+  EXPECT_EQ(GlobalAlloc(GHND, 4), nullptr);
+  EXPECT_EQ(GlobalAlloc(GHND, 4), nullptr);
+  EXPECT_EQ(GlobalLock(block), nullptr) << "the allocations did not count toward the lock fault";
+  sim::clearFaults();
+  HGLOBAL other = GlobalAlloc(GHND, 4);
+  EXPECT_NE(other, nullptr);
   GlobalUnlock(block);
   GlobalFree(other);
   GlobalFree(block);
