@@ -6,8 +6,6 @@
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class Buttons : public DialogTest {
  protected:
   void SetUp() override {
@@ -18,16 +16,9 @@ class Buttons : public DialogTest {
                     {u"Button", 14, WS_VISIBLE | BS_AUTORADIOBUTTON, u"", 0, 30, 40, 10},
                     {u"Button", 15, WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, u"", 0, 40, 40, 10},
                     {u"Button", IDCANCEL, WS_VISIBLE | BS_PUSHBUTTON, u"Cancel", 0, 50, 40, 10}});
-    dialog = createDialog(2, FALSE);
-    events().clear();
-  }
-  void TearDown() override {
-    DestroyWindow(dialog);
-    DialogTest::TearDown();
+    open(2, FALSE);
   }
   LRESULT check(int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0); }
-
-  HWND dialog = nullptr;
 };
 
 TEST_F(Buttons, CheckStateIsHeldToWhatTheTypeCanShow) {
@@ -60,13 +51,13 @@ TEST_F(Buttons, ClickChangesAutomaticButtonsBeforeReportingIt) {
 TEST_F(Buttons, CloseIsAPostedClickOfCancelUnlessCancelIsDisabled) {
   SendMessageW(dialog, WM_CLOSE, 0, 0);
   EXPECT_TRUE(events().empty()) << "posted";
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  handleQueue();
   EXPECT_EQ(events(), Strings{"BN_CLICKED 2"});
   if (runsUnderWine())
     GTEST_SKIP() << "Wine posts the click also when Cancel is disabled; Win32 documents a beep and no message";
-  EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
+  EnableWindow(item(IDCANCEL), FALSE);
   SendMessageW(dialog, WM_CLOSE, 0, 0);
+  MSG message;
   EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_COMMAND, WM_COMMAND, PM_REMOVE));
 }
 

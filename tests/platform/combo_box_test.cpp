@@ -1,4 +1,4 @@
-// The combo box: the prefix search of CB_SELECTSTRING, the list messages, an edit text that
+// The combo box: the searches of CB_SELECTSTRING and CB_FINDSTRING, the list messages, an edit text that
 // follows the selection without notifications, and the notifications of the user's typing and
 // choosing.
 #include <algorithm>
@@ -9,21 +9,16 @@
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class ComboBox : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    dialog = createDialog(standardDialog, FALSE);
-    combo = GetDlgItem(dialog, comboBox);
-    for (const char16_t* item : {u"abc", u"abd", u"Xyz", u"ab"})
-      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    events().clear();
+    open(standardDialog, FALSE);
+    combo = item(comboBox);
+    for (const char16_t* text : {u"abc", u"abd", u"Xyz", u"ab"}) send(CB_ADDSTRING, 0, text);
   }
   void TearDown() override {
     EXPECT_TRUE(eventsWith("CBN_").empty()) << "the messages of the program send no notification";
-    DestroyWindow(dialog);
     DialogTest::TearDown();
   }
   LRESULT send(UINT message, WPARAM wParam, const char16_t* text) {
@@ -31,38 +26,33 @@ class ComboBox : public DialogTest {
   }
   LRESULT selection() { return SendMessageW(combo, CB_GETCURSEL, 0, 0); }
 
-  HWND dialog = nullptr;
   HWND combo = nullptr;
 };
 
-TEST_F(ComboBox, SelectStringFindsAPrefixWithoutCaseFromAfterTheStartWrappingAround) {
+// Only CB_SELECTSTRING selects what it finds; the edit text follows the selection.
+TEST_F(ComboBox, SearchesFindAPrefixWithoutCaseFromAfterTheStartWrappingAroundOrAWholeItem) {
+  constexpr WPARAM none = static_cast<WPARAM>(-1);
   struct Case {
+    UINT message;
     WPARAM start;
     const char16_t* text;
     LRESULT expected;
   };
   const Case cases[] = {
-      {static_cast<WPARAM>(-1), u"AB", 0}, {0, u"ab", 1},           {1, u"ab", 3},
-      {3, u"ab", 0},                       {static_cast<WPARAM>(-1), u"x", 2}, {2, u"XYZ", 2},
-      {static_cast<WPARAM>(-1), u"", CB_ERR}, {static_cast<WPARAM>(-1), u"abcd", CB_ERR},
+      {CB_SELECTSTRING, none, u"AB", 0},    {CB_SELECTSTRING, 0, u"ab", 1},         {CB_SELECTSTRING, 1, u"ab", 3},
+      {CB_SELECTSTRING, 3, u"ab", 0},       {CB_SELECTSTRING, none, u"x", 2},       {CB_SELECTSTRING, 2, u"XYZ", 2},
+      {CB_SELECTSTRING, none, u"", CB_ERR}, {CB_SELECTSTRING, none, u"abcd", CB_ERR},
+      {CB_FINDSTRING, none, u"X", 2},       {CB_FINDSTRINGEXACT, none, u"AB", 3},   {CB_FINDSTRINGEXACT, none, u"a", CB_ERR},
   };
   for (const Case& c : cases) {
-    SendMessageW(combo, CB_SETCURSEL, 2, 0);
-    EXPECT_EQ(send(CB_SELECTSTRING, c.start, c.text), c.expected) << static_cast<LONG_PTR>(c.start);
-    const LRESULT selected = c.expected == CB_ERR ? 2 : c.expected;
-    EXPECT_EQ(selection(), selected) << "no match leaves the selection";
-    WCHAR item[8];
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(item));
-    EXPECT_EQ(textOf(combo), text(item)) << "the edit text follows the selection";
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    EXPECT_EQ(send(c.message, c.start, c.text), c.expected) << static_cast<LONG_PTR>(c.start);
+    const LRESULT selected = c.message == CB_SELECTSTRING && c.expected != CB_ERR ? c.expected : 1;
+    EXPECT_EQ(selection(), selected);
+    WCHAR shown[8];
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(textOf(combo), text(shown));
   }
-}
-
-TEST_F(ComboBox, FindStringSearchesWithoutSelectingAndExactComparesWholeItems) {
-  SendMessageW(combo, CB_SETCURSEL, 1, 0);
-  EXPECT_EQ(send(CB_FINDSTRING, static_cast<WPARAM>(-1), u"X"), 2);
-  EXPECT_EQ(send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), u"AB"), 3);
-  EXPECT_EQ(send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), u"a"), CB_ERR);
-  EXPECT_EQ(selection(), 1);
 }
 
 TEST_F(ComboBox, InsertAppendsWithMinusOneRefusesBeyondTheEndAndKeepsTheSelectedItem) {
@@ -102,9 +92,7 @@ TEST_F(ComboBox, SetCurSelOutOfRangeClearsSelectionAndText) {
 
 TEST_F(ComboBox, EditPartIsAnEditChildWithId1001AndSetTextNotifiesNothing) {
   const HWND edit = GetWindow(combo, GW_CHILD);
-  WCHAR name[16];
-  GetClassNameW(edit, name, 16);
-  EXPECT_EQ(text(name), u"Edit");
+  EXPECT_EQ(classOf(edit), u"Edit");
   EXPECT_EQ(GetDlgCtrlID(edit), 1001);
   EXPECT_EQ(GetParent(edit), combo);
   SendMessageW(combo, CB_SETCURSEL, 0, 0);
@@ -113,11 +101,12 @@ TEST_F(ComboBox, EditPartIsAnEditChildWithId1001AndSetTextNotifiesNothing) {
   EXPECT_TRUE(eventsWith("EN_").empty());
 }
 
-class ComboBoxUser : public DialogTest {};
+using ComboBoxUser = DialogTest;
 
+// A click on the edit part focuses it without opening the list.
 TEST_F(ComboBoxUser, TypingNotifiesEditChangeAndChoosingNotifiesSelChange) {
   static LRESULT selectionAfterTyping = 0;
-  user.tab().tab().type(u"a").chooseComboItem(comboBox, 1).click(IDOK);
+  user.click(comboBox).type(u"a").chooseComboItem(comboBox, 1).click(IDOK);
   const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
     if (message == WM_INITDIALOG) {
       for (const char16_t* item : {u"first", u"second"})
@@ -136,12 +125,6 @@ TEST_F(ComboBoxUser, TypingNotifiesEditChangeAndChoosingNotifiesSelChange) {
   EXPECT_EQ(notified, (Strings{"CBN_SETFOCUS 103", "CBN_EDITUPDATE 103", "CBN_EDITCHANGE 103", "CBN_DROPDOWN 103",
                                "CBN_CLOSEUP 103", "CBN_SELCHANGE 103", "CBN_SELENDOK 103", "CBN_KILLFOCUS 103"}));
   EXPECT_EQ(selectionAfterTyping, CB_ERR) << "typed text is no item of the list";
-}
-
-TEST_F(ComboBoxUser, ClickOnTheEditPartFocusesItWithoutOpeningTheList) {
-  user.click(comboBox).click(IDOK);
-  EXPECT_EQ(runDialog(standardDialog), IDOK);
-  EXPECT_EQ(eventsWith("CBN_"), (Strings{"CBN_SETFOCUS 103", "CBN_KILLFOCUS 103"}));
 }
 
 }  // namespace

@@ -1,38 +1,28 @@
 // Dialogs from templates: finding templates, the controls' order, classes and window longs,
-// owners and parents, integer fields, WM_NEXTDLGCTL, the default push button, the dialog
-// procedure's results and the dialog manager's keys.
+// owners and parents, integer fields, the tab order, WM_NEXTDLGCTL, the default push button, the
+// dialog procedure's results, the dialog manager's keys, and the device contexts of controls.
+#include <utility>
+
 #include "common/wine.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
+using Dialogs = DialogTest;
 
-class Dialogs : public DialogTest {
- protected:
-  void TearDown() override {
-    if (dialog) DestroyWindow(dialog);
-    DialogTest::TearDown();
-  }
-  HWND item(int id) { return GetDlgItem(dialog, id); }
-  LONG_PTR buttonType(int id) { return GetWindowLongPtrW(item(id), GWL_STYLE) & BS_TYPEMASK; }
-
-  HWND dialog = nullptr;
-};
+LONG_PTR buttonType(HWND button) { return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK; }
 
 TEST_F(Dialogs, TemplatesAreFoundByNumberByNameWithoutCaseAndByHashNumber) {
   const DialogTemplate named{WS_POPUP, u"Named", 0, 0, 100, 50, {}};
   ASSERT_TRUE(templates.add(u"MethodDialog", named));
   ASSERT_TRUE(templates.add(7, named));
-  struct Case {
-    LPCWSTR name;
-    bool found;
-  };
-  for (const Case& c : {Case{MAKEINTRESOURCEW(7), true}, Case{w(u"#7"), true}, Case{w(u"methoddialog"), true},
-                        Case{w(u"METHODDIALOG"), true}, Case{w(u"Other"), false}, Case{MAKEINTRESOURCEW(8), false}}) {
-    const HWND created = CreateDialogParamW(module(), c.name, mainWindow, loggingDialogProc, FALSE);
-    EXPECT_EQ(created != nullptr, c.found);
+  const std::pair<LPCWSTR, bool> cases[] = {{MAKEINTRESOURCEW(7), true}, {w(u"#7"), true},
+                                            {w(u"methoddialog"), true},  {w(u"METHODDIALOG"), true},
+                                            {w(u"Other"), false},        {MAKEINTRESOURCEW(8), false}};
+  for (const auto& [name, found] : cases) {
+    const HWND created = CreateDialogParamW(module(), name, mainWindow, loggingDialogProc, FALSE);
+    EXPECT_EQ(created != nullptr, found);
     if (created) {
       EXPECT_EQ(textOf(created), u"Named");
       DestroyWindow(created);
@@ -40,7 +30,6 @@ TEST_F(Dialogs, TemplatesAreFoundByNumberByNameWithoutCaseAndByHashNumber) {
       EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
     }
   }
-  EXPECT_EQ(DialogBoxParamW(module(), w(u"Other"), mainWindow, loggingDialogProc, 0), -1);
 }
 
 TEST_F(Dialogs, ChildrenAreInTemplateOrderWithTheirClassNames) {
@@ -48,26 +37,21 @@ TEST_F(Dialogs, ChildrenAreInTemplateOrderWithTheirClassNames) {
                   {u"BUTTON", 12, WS_VISIBLE, nullptr, 0, 0, 10, 10},
                   {u"Static", 13, WS_VISIBLE, nullptr, 0, 0, 10, 10},
                   {u"ComboBox", 14, WS_VISIBLE | CBS_DROPDOWNLIST, nullptr, 0, 0, 10, 10}});
-  dialog = createDialog(2);
-  const std::u16string expected[] = {u"Edit", u"Button", u"Static", u"ComboBox"};
+  open(2);
   int id = 11;
   HWND child = GetTopWindow(dialog);
-  for (const std::u16string& className : expected) {
+  for (const std::u16string className : {u"Edit", u"Button", u"Static", u"ComboBox"}) {
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(GetDlgCtrlID(child), id++);
-    WCHAR name[32];
-    GetClassNameW(child, name, 32);
-    EXPECT_EQ(text(name), className);
+    EXPECT_EQ(classOf(child), className);
     child = GetWindow(child, GW_HWNDNEXT);
   }
   EXPECT_EQ(child, nullptr);
-  WCHAR name[32];
-  GetClassNameW(dialog, name, 32);
-  EXPECT_EQ(text(name), u"#32770");
+  EXPECT_EQ(classOf(dialog), u"#32770");
 }
 
 TEST_F(Dialogs, WindowLongsHoldTheDialogsDataIdsInstanceAndStyle) {
-  dialog = createDialog(standardDialog);
+  open(standardDialog);
   EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 0);
   EXPECT_EQ(SetWindowLongPtrW(dialog, DWLP_USER, 0x1234), 0);
   EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 0x1234);
@@ -102,7 +86,6 @@ TEST_F(Dialogs, OwnerIsTheTopLevelWindowAndGetParentOfAnOwnedPopupIsItsOwner) {
   EXPECT_EQ(GetParent(overlapped), nullptr) << "only an owned pop-up window has its owner as parent";
   EXPECT_EQ(GetWindow(overlapped, GW_OWNER), mainWindow);
   DestroyWindow(overlapped);
-  DestroyWindow(child);
 }
 
 TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
@@ -128,7 +111,7 @@ TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
       {u"4294967295", FALSE, TRUE, 4294967295u, true},   // Wine: not translated
       {u"4294967296", FALSE, FALSE, 0, false},
   };
-  dialog = createDialog(standardDialog);
+  open(standardDialog);
   for (const Case& c : cases) {
     if (c.documentedOnly && runsUnderWine()) continue;
     SetDlgItemTextW(dialog, firstEdit, w(c.text));
@@ -150,24 +133,38 @@ TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
   EXPECT_FALSE(SetDlgItemInt(dialog, 999, 1, TRUE));
 }
 
-TEST_F(Dialogs, InitDialogReturningTrueFocusesTheFirstTabStopWithItsTextSelected) {
+// WM_INITDIALOG returning TRUE focuses the first tab stop that GetNextDlgTabItem finds.
+TEST_F(Dialogs, TabOrderSkipsHiddenDisabledAndOtherControlsAndWraps) {
   addTemplate(2, {{u"Static", 10, WS_VISIBLE, u"Label", 0, 0, 20, 10},
                   {u"Edit", 11, WS_VISIBLE | WS_TABSTOP | WS_DISABLED, u"", 0, 10, 20, 10},
                   {u"Edit", 12, WS_TABSTOP, u"", 0, 20, 20, 10},
-                  {u"Edit", 13, WS_VISIBLE | WS_TABSTOP, u"abc", 0, 30, 20, 10}});
-  dialog = createDialog(2);
+                  {u"Edit", 13, WS_VISIBLE | WS_TABSTOP, u"abc", 0, 30, 20, 10},
+                  {u"ComboBox", 14, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, nullptr, 0, 40, 40, 40},
+                  {u"Button", 15, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, u"B", 50, 0, 20, 10}});
+  open(2);
   EXPECT_EQ(focusedId(), 13) << "the first visible, enabled tab stop";
-  EXPECT_EQ(SendMessageW(item(13), EM_GETSEL, 0, 0), MAKELONG(0, 3));
+  EXPECT_EQ(SendMessageW(item(13), EM_GETSEL, 0, 0), MAKELONG(0, 3)) << "with its text selected";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, item(13), FALSE), item(14));
+  EXPECT_EQ(GetNextDlgTabItem(dialog, item(15), FALSE), item(13)) << "wrapping around";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, item(13), TRUE), item(15)) << "wrapping around backwards";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, GetWindow(item(14), GW_CHILD), FALSE), item(15))
+      << "from inside a control, from that control";
+  if (runsUnderWine())
+    GTEST_SKIP() << "Wine finds nothing backwards from no control; Win32 documents the search as starting from the "
+                    "last or first control";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), item(15));
 }
 
 TEST_F(Dialogs, NextDlgCtlWithAHandleFocusesThatControlAndWithoutOneTheNextTabStop) {
-  dialog = createDialog(standardDialog);
+  open(standardDialog);
+  SetDlgItemTextW(dialog, firstEdit, w(u"abc"));
   SetDlgItemTextW(dialog, secondEdit, w(u"abc"));
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(secondEdit)), TRUE);
   EXPECT_EQ(focusedId(), secondEdit);
   EXPECT_EQ(SendMessageW(item(secondEdit), EM_GETSEL, 0, 0), MAKELONG(0, 3));
   SendMessageW(dialog, WM_NEXTDLGCTL, 1, FALSE);
   EXPECT_EQ(focusedId(), firstEdit);
+  EXPECT_EQ(SendMessageW(item(firstEdit), EM_GETSEL, 0, 0), MAKELONG(0, 3)) << "a tab stop reached also selects";
   SendMessageW(dialog, WM_NEXTDLGCTL, 1, FALSE);
   EXPECT_EQ(focusedId(), IDCANCEL) << "wrapping around backwards";
   SendMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE);
@@ -175,18 +172,18 @@ TEST_F(Dialogs, NextDlgCtlWithAHandleFocusesThatControlAndWithoutOneTheNextTabSt
 }
 
 TEST_F(Dialogs, PushButtonReachedByTheDialogManagerBecomesTheDefaultButton) {
-  dialog = createDialog(standardDialog);
+  open(standardDialog);
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(pushButton)), TRUE);
-  EXPECT_EQ(buttonType(pushButton), BS_DEFPUSHBUTTON);
-  EXPECT_EQ(buttonType(IDOK), BS_PUSHBUTTON);
+  EXPECT_EQ(buttonType(item(pushButton)), BS_DEFPUSHBUTTON);
+  EXPECT_EQ(buttonType(item(IDOK)), BS_PUSHBUTTON);
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(firstEdit)), TRUE);
-  EXPECT_EQ(buttonType(pushButton), BS_PUSHBUTTON);
-  EXPECT_EQ(buttonType(IDOK), BS_DEFPUSHBUTTON) << "the dialog's default button is the default again";
+  EXPECT_EQ(buttonType(item(pushButton)), BS_PUSHBUTTON);
+  EXPECT_EQ(buttonType(item(IDOK)), BS_DEFPUSHBUTTON) << "the dialog's default button is the default again";
   EXPECT_TRUE(SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0));
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDCANCEL, DC_HASDEFID));
-  EXPECT_EQ(buttonType(IDCANCEL), BS_DEFPUSHBUTTON);
-  EXPECT_EQ(buttonType(IDOK), BS_PUSHBUTTON);
+  EXPECT_EQ(buttonType(item(IDCANCEL)), BS_DEFPUSHBUTTON);
+  EXPECT_EQ(buttonType(item(IDOK)), BS_PUSHBUTTON);
 }
 
 TEST_F(Dialogs, NonzeroResultOfTheDialogProcedureGivesDwlpMsgResult) {
@@ -198,7 +195,7 @@ TEST_F(Dialogs, NonzeroResultOfTheDialogProcedureGivesDwlpMsgResult) {
     if (message == DM_GETDEFID) return dialog == nullptr;  // FALSE: the default handling answers
     return message == WM_INITDIALOG ? 5 : FALSE;
   };
-  dialog = createDialog(standardDialog, procedure, 0);
+  open(standardDialog, procedure, 0);
   EXPECT_EQ(SendMessageW(dialog, WM_USER + 7, 0, 0), 77);
   EXPECT_EQ(SendMessageW(dialog, WM_USER + 8, 0, 0), 0);
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
@@ -208,75 +205,31 @@ TEST_F(Dialogs, NonzeroResultOfTheDialogProcedureGivesDwlpMsgResult) {
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), 0) << "a procedure that takes DM_GETDEFID answers itself";
 }
 
-TEST_F(Dialogs, DialogManagerKeysSendTheCommandsOfTabEnterAndEscape) {
-  struct Case {
-    int focus;
-    WPARAM key;
-    Strings expected;
-  };
-  const Case cases[] = {
-      {firstEdit, VK_TAB, {"EN_KILLFOCUS 101", "EN_SETFOCUS 102"}},
-      {firstEdit, VK_RETURN, {"BN_CLICKED 1"}},
-      {firstEdit, VK_ESCAPE, {"BN_CLICKED 2"}},
-      {IDCANCEL, VK_RETURN, {"BN_CLICKED 2"}},  // reached by the dialog manager: the default button
-  };
-  for (const Case& c : cases) {
-    dialog = createDialog(standardDialog);
-    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(c.focus)), TRUE);
-    events().clear();
-    MSG key{GetFocus(), WM_KEYDOWN, c.key, 1, 0, {0, 0}};
-    EXPECT_TRUE(IsDialogMessageW(dialog, &key));
-    events().resize(c.expected.size());  // what ending the dialog causes does not count here
-    EXPECT_EQ(events(), c.expected) << "key " << c.key;
-    DestroyWindow(dialog);
-  }
-  dialog = nullptr;
-}
-
+// Enter with a default button, Escape and Tab are played by the scripted user in the tests below.
 TEST_F(Dialogs, EnterWithoutDefaultButtonSendsIdokAndWithADisabledOneNothing) {
   addTemplate(2, {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP, u"", 0, 0, 40, 12}});
-  dialog = createDialog(2);
-  MSG enter{item(firstEdit), WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
-  events().clear();
-  IsDialogMessageW(dialog, &enter);
+  open(2);
+  EXPECT_TRUE(pressKey(VK_RETURN));
   ASSERT_FALSE(events().empty());
   EXPECT_EQ(events().front(), "command 1");
   DestroyWindow(dialog);
-  dialog = createDialog(standardDialog);
+  open(standardDialog);
   EnableWindow(item(IDOK), FALSE);
-  events().clear();
-  enter.hwnd = item(firstEdit);
-  IsDialogMessageW(dialog, &enter);
+  EXPECT_TRUE(pressKey(VK_RETURN));
   EXPECT_TRUE(events().empty());
   MSG elsewhere{mainWindow, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
   EXPECT_FALSE(IsDialogMessageW(dialog, &elsewhere));
 }
 
-TEST_F(Dialogs, TabOrderSkipsHiddenAndDisabledControlsAndWraps) {
-  dialog = createDialog(standardDialog);
-  ShowWindow(item(secondEdit), SW_HIDE);
-  EnableWindow(item(comboBox), FALSE);
-  EXPECT_EQ(GetNextDlgTabItem(dialog, item(firstEdit), FALSE), item(pushButton));
-  EXPECT_EQ(GetNextDlgTabItem(dialog, item(pushButton), TRUE), item(firstEdit));
-  EXPECT_EQ(GetNextDlgTabItem(dialog, item(IDCANCEL), FALSE), item(firstEdit));
-  EXPECT_EQ(GetNextDlgTabItem(dialog, GetWindow(item(comboBox), GW_CHILD), FALSE), item(pushButton))
-      << "from inside a control, from that control";
-  if (runsUnderWine())
-    GTEST_SKIP() << "Wine finds nothing backwards from no control; Win32 documents the search as starting from the "
-                    "last or first control";
-  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), item(IDCANCEL));
-}
-
-class DialogKeys : public DialogTest {};
-
-TEST_F(DialogKeys, TabAndShiftTabMoveThroughTheTabStops) {
+TEST_F(Dialogs, TabAndShiftTabMoveThroughTheTabStops) {
   user.tab().tab().shiftTab().shiftTab().shiftTab().escape();
   EXPECT_EQ(runDialog(standardDialog), IDCANCEL);
   EXPECT_EQ(eventsWith("SETFOCUS"), (Strings{"EN_SETFOCUS 101", "EN_SETFOCUS 102", "CBN_SETFOCUS 103",
                                              "EN_SETFOCUS 102", "EN_SETFOCUS 101"}));
 }
 
-TEST_F(DialogKeys, AClickDoesNotMakeAButtonTheDefaultButtonButTabbingOntoItDoes) {
+// Enter goes to the focused default push button, else to DM_GETDEFID's button.
+TEST_F(Dialogs, AClickDoesNotMakeAButtonTheDefaultButtonButTabbingOntoItDoes) {
   user.click(pushButton).enter();
   EXPECT_EQ(runDialog(standardDialog), IDOK);
   EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 200", "BN_CLICKED 1"}));
@@ -286,7 +239,7 @@ TEST_F(DialogKeys, AClickDoesNotMakeAButtonTheDefaultButtonButTabbingOntoItDoes)
   EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 200", "BN_CLICKED 2"}));
 }
 
-TEST_F(DialogKeys, AClickOnADisabledControlReachesNoControl) {
+TEST_F(Dialogs, AClickOnADisabledControlReachesNoControl) {
   const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
     if (message == WM_INITDIALOG) EnableWindow(GetDlgItem(dialog, pushButton), FALSE);
     return loggingDialogProc(dialog, message, wParam, lParam);
@@ -295,6 +248,24 @@ TEST_F(DialogKeys, AClickOnADisabledControlReachesNoControl) {
   EXPECT_EQ(runDialog(standardDialog, procedure, TRUE), IDCANCEL);
   EXPECT_EQ(events(), (Strings{"EN_SETFOCUS 101", "BN_CLICKED 2", "EN_KILLFOCUS 101"}))
       << "the focus stays in the field until the dialog ends, which drops what was posted to it";
+}
+
+// Released once, whatever window the release names, and of no use afterwards; none for a window
+// that was destroyed.
+TEST_F(Dialogs, DeviceContextsAreReleasedOnceAndAreOfNoUseAfterwards) {
+  open(standardDialog);
+  const HWND field = item(firstEdit);
+  const HDC context = GetDC(field);
+  ASSERT_NE(context, nullptr);
+  TEXTMETRICW metrics{};
+  EXPECT_TRUE(GetTextMetricsW(context, &metrics));
+  EXPECT_EQ(ReleaseDC(dialog, context), 1) << "the window named is not checked";
+  EXPECT_EQ(ReleaseDC(field, context), 0) << "released twice";
+  EXPECT_FALSE(GetTextMetricsW(context, &metrics));
+  DestroyWindow(std::exchange(dialog, nullptr));
+  EXPECT_EQ(GetDC(field), nullptr) << "no device context for a destroyed window";
+  RECT client;
+  EXPECT_FALSE(GetClientRect(field, &client));
 }
 
 }  // namespace

@@ -7,9 +7,7 @@ namespace dsuptest {
 namespace {
 
 std::string notificationName(HWND control, WORD code) {
-  WCHAR name[32] = {};
-  GetClassNameW(control, name, 32);
-  const std::u16string className = text(name);
+  const std::u16string className = classOf(control);
   if (className == u"Edit") {
     switch (code) {
       case EN_SETFOCUS: return "EN_SETFOCUS";
@@ -79,6 +77,17 @@ std::u16string textOf(HWND window) {
   return text(buffer);
 }
 
+std::u16string classOf(HWND window) {
+  WCHAR name[64] = {};
+  GetClassNameW(window, name, 64);
+  return text(name);
+}
+
+void handleQueue() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
 int focusedId() {
   const HWND focus = GetFocus();
   return focus && (GetWindowLongPtrW(focus, GWL_STYLE) & WS_CHILD) ? GetDlgCtrlID(focus) : 0;
@@ -100,6 +109,9 @@ void DialogTest::SetUp() {
 }
 
 void DialogTest::TearDown() {
+  if (dialog) {
+    EXPECT_TRUE(DestroyWindow(dialog));
+  }
   if (mainWindow) {
     EXPECT_TRUE(DestroyWindow(mainWindow));
   }
@@ -117,12 +129,23 @@ INT_PTR DialogTest::runDialog(WORD number, DLGPROC procedure, LPARAM initParam) 
   return DialogBoxParamW(module(), MAKEINTRESOURCEW(number), mainWindow, procedure, initParam);
 }
 
-HWND DialogTest::createDialog(WORD number, LPARAM initParam) {
-  return createDialog(number, loggingDialogProc, initParam);
+void DialogTest::open(WORD number, LPARAM initParam) { open(number, loggingDialogProc, initParam); }
+
+void DialogTest::open(WORD number, DLGPROC procedure, LPARAM initParam) {
+  dialog = CreateDialogParamW(module(), MAKEINTRESOURCEW(number), mainWindow, procedure, initParam);
+  ASSERT_NE(dialog, nullptr);
+  events().clear();
 }
 
-HWND DialogTest::createDialog(WORD number, DLGPROC procedure, LPARAM initParam) {
-  return CreateDialogParamW(module(), MAKEINTRESOURCEW(number), mainWindow, procedure, initParam);
+BOOL DialogTest::pressKey(WPARAM key) {
+  MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {0, 0}};
+  return IsDialogMessageW(dialog, &message);
+}
+
+Strings DialogTest::failureStarts(std::size_t length) {
+  Strings starts;
+  for (const std::string& failure : user.takeFailures()) starts.push_back(failure.substr(0, length));
+  return starts;
 }
 
 }  // namespace dsuptest

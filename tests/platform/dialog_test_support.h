@@ -1,5 +1,6 @@
 // Support for the tests of the user interface: a module with the tests' dialog templates, a
-// visible main window that owns the dialogs, and a log of what the dialog procedures saw.
+// visible main window that owns the dialogs, the test's modeless dialog, and a log of what the
+// dialog procedures saw.
 //
 // The tests use only the Win32 API, the scripted user and the template module, so that they run
 // on the simulated platform and, built for Windows, under Wine.
@@ -16,6 +17,8 @@
 #include "common/wide_text.h"
 
 namespace dsuptest {
+
+using Strings = std::vector<std::string>;
 
 // Control ids of the standard test dialog.
 inline constexpr int firstEdit = 101;
@@ -48,12 +51,24 @@ class DialogTest : public PlatformTest {
   INT_PTR runDialog(WORD number, LPARAM initParam = TRUE);
   INT_PTR runDialog(WORD number, DLGPROC procedure, LPARAM initParam);
 
-  // Creates the template as a modeless dialog owned by the main window, likewise.
-  HWND createDialog(WORD number, LPARAM initParam = TRUE);
-  HWND createDialog(WORD number, DLGPROC procedure, LPARAM initParam);
+  // Creates the template as the test's modeless `dialog`, owned by the main window and destroyed at
+  // the end, likewise; then clears the events that its creation logged.
+  void open(WORD number, LPARAM initParam = TRUE);
+  void open(WORD number, DLGPROC procedure, LPARAM initParam);
+
+  // A control of `dialog`.
+  HWND item(int id) { return GetDlgItem(dialog, id); }
+
+  // Presses a key in `dialog` (a WM_KEYDOWN to the window with the focus) through
+  // IsDialogMessageW, and returns its answer.
+  BOOL pressKey(WPARAM key);
+
+  // The scripted user's failures, each cut to its start.
+  Strings failureStarts(std::size_t length);
 
   TemplateModule templates;
   HWND mainWindow = nullptr;
+  HWND dialog = nullptr;
 };
 
 // The events logged since the test began, in order: notifications as "EN_SETFOCUS 101",
@@ -70,8 +85,13 @@ std::vector<std::string> eventsWith(const std::string& part);
 // are clicked, and returns WM_INITDIALOG's lParam from WM_INITDIALOG (nonzero: default focus).
 INT_PTR CALLBACK loggingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A window's text.
+// A window's text, and its class name.
 std::u16string textOf(HWND window);
+std::u16string classOf(HWND window);
+
+// Dispatches what is queued for the thread, painting included, as a message loop would before
+// going idle.
+void handleQueue();
 
 // The id of the control that has the focus (0: none or no control).
 int focusedId();

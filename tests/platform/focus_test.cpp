@@ -1,29 +1,42 @@
-// Focus, enabled state and visibility: a disabled window cannot take the focus, disabling a
-// window takes the focus from it and hiding one takes the focus out of it, a window is visible
-// only with its parents, and a dialog gives the focus back to its control when it is activated
-// again.
+// Focus, enabled state and visibility: SetFocus notifies the old field before the new one, a
+// disabled window cannot take the focus, disabling a window takes the focus from it and hiding one
+// takes the focus out of it, a window is visible only with its parents, and a dialog gives the
+// focus back to its control when it is activated again.
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class Focus : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    dialog = createDialog(standardDialog);
-    events().clear();
+    open(standardDialog);
   }
-  void TearDown() override {
-    DestroyWindow(dialog);
-    DialogTest::TearDown();
-  }
-  HWND item(int id) { return GetDlgItem(dialog, id); }
-
-  HWND dialog = nullptr;
 };
+
+TEST_F(Focus, SetFocusNotifiesTheOldFieldBeforeTheNewOne) {
+  struct Case {
+    int from, to;  // to 0: SetFocus(nullptr)
+    Strings expected;
+  };
+  const Case cases[] = {
+      {firstEdit, secondEdit, {"EN_KILLFOCUS 101", "EN_SETFOCUS 102"}},
+      {firstEdit, comboBox, {"EN_KILLFOCUS 101", "CBN_SETFOCUS 103"}},
+      {comboBox, secondEdit, {"CBN_KILLFOCUS 103", "EN_SETFOCUS 102"}},
+      {secondEdit, pushButton, {"EN_KILLFOCUS 102"}},
+      {firstEdit, firstEdit, {}},
+      {firstEdit, 0, {"EN_KILLFOCUS 101"}},
+  };
+  for (const Case& c : cases) {
+    SetFocus(item(c.from));
+    const HWND previous = GetFocus();
+    events().clear();
+    EXPECT_EQ(SetFocus(c.to ? item(c.to) : nullptr), previous) << "SetFocus returns the window that had the focus";
+    EXPECT_EQ(eventsWith("FOCUS"), c.expected) << c.from << " to " << c.to;
+    EXPECT_EQ(focusedId(), c.to == comboBox ? 1001 : c.to);
+  }
+}
 
 TEST_F(Focus, DisabledWindowOrWindowInsideADisabledOneCannotTakeTheFocus) {
   EnableWindow(item(secondEdit), FALSE);
@@ -70,13 +83,6 @@ TEST_F(Focus, ActivatedDialogGivesTheFocusBackToItsControl) {
   SetActiveWindow(dialog);
   EXPECT_EQ(focusedId(), secondEdit);
   EXPECT_EQ(events(), (Strings{"EN_KILLFOCUS 101", "EN_SETFOCUS 102", "EN_KILLFOCUS 102", "EN_SETFOCUS 102"}));
-}
-
-TEST_F(Focus, SettingTheFocusWhereItIsSendsNothing) {
-  EXPECT_EQ(SetFocus(item(firstEdit)), item(firstEdit));
-  EXPECT_TRUE(events().empty());
-  EXPECT_EQ(SetFocus(nullptr), item(firstEdit));
-  EXPECT_EQ(events(), Strings{"EN_KILLFOCUS 101"});
 }
 
 }  // namespace

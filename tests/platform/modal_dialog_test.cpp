@@ -7,32 +7,17 @@
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class ModalDialogs : public DialogTest {
- protected:
-  INT_PTR run(DLGPROC procedure, LPARAM initParam = 0, WORD number = standardDialog) {
-    return runDialog(number, procedure, initParam);
-  }
-};
+using ModalDialogs = DialogTest;
 
 // What a procedure under test noted while the dialog ran.
 std::vector<std::string>& notes() { return events(); }
 
-TEST_F(ModalDialogs, TheDialogReturnsTheValueGivenToEndDialog) {
+TEST_F(ModalDialogs, ReturnTheValueGivenToEndDialogAndDoNotStartWithoutTemplateOrOwner) {
   const auto endAtOnce = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
-    return message == WM_INITDIALOG && EndDialog(dialog, 42);
+    return message == WM_INITDIALOG && EndDialog(dialog, -7);
   };
-  EXPECT_EQ(run(endAtOnce), 42);
-  const auto endOnClick = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-    return message == WM_COMMAND && LOWORD(wParam) == pushButton && EndDialog(dialog, -7);
-  };
-  user.click(pushButton);
-  EXPECT_EQ(run(endOnClick), -7);
-}
-
-TEST_F(ModalDialogs, WithoutTemplateOrWithAnInvalidOwnerTheDialogDoesNotStart) {
-  EXPECT_EQ(run(loggingDialogProc, 0, 99), -1);
+  EXPECT_EQ(runDialog(standardDialog, endAtOnce, 0), -7);
+  EXPECT_EQ(runDialog(99, loggingDialogProc, 0), -1);
   const HWND gone = CreateWindowExW(0, w(u"Static"), w(u""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   DestroyWindow(gone);
   EXPECT_EQ(DialogBoxParamW(module(), MAKEINTRESOURCEW(standardDialog), gone, loggingDialogProc, 0), 0);
@@ -66,7 +51,7 @@ TEST_F(ModalDialogs, TheOwnerIsDisabledWhileTheDialogRunsAndActiveAfterwards) {
   for (const Case& c : {Case{standardDialog, "shown before idle"}, Case{2, "hidden before idle"}}) {
     notes().clear();
     user.click(IDOK);
-    EXPECT_EQ(run(procedure, 0, c.number), IDOK);
+    EXPECT_EQ(runDialog(c.number, procedure, 0), IDOK);
     EXPECT_EQ(notes(), (Strings{"owner disabled", "hidden at init", c.beforeIdle, "shown and active"}))
         << "template " << c.number;
     EXPECT_TRUE(IsWindowEnabled(mainWindow));
@@ -94,7 +79,7 @@ TEST_F(ModalDialogs, NestedDialogRunsOwnedByTheOuterOneAndTheFocusComesBack) {
     return loggingDialogProc(dialog, message, wParam, lParam);
   };
   user.click(pushButton).escape().click(IDOK);
-  EXPECT_EQ(run(outer, TRUE), IDOK);
+  EXPECT_EQ(runDialog(standardDialog, outer, TRUE), IDOK);
   EXPECT_EQ(eventsWith("outer"), Strings{"outer disabled, inner owned by outer"});
   EXPECT_EQ(eventsWith("inner returned"), Strings{"inner returned 2, focus on 200"});
   EXPECT_EQ(eventsWith("BN_CLICKED"), (Strings{"BN_CLICKED 2", "BN_CLICKED 1"}));
@@ -109,29 +94,9 @@ TEST_F(ModalDialogs, MessageBoxTakesTheFocusAndGivesItBack) {
     return TRUE;
   };
   user.answerMessageBox(IDCANCEL).click(IDOK);
-  EXPECT_EQ(run(procedure, TRUE), IDOK);
+  EXPECT_EQ(runDialog(standardDialog, procedure, TRUE), IDOK);
   EXPECT_EQ(events(), (Strings{"EN_SETFOCUS 101", "EN_KILLFOCUS 101", "posted 101", "EN_SETFOCUS 101",
                                "answer 2, focus on 101", "EN_KILLFOCUS 101", "posted 101", "BN_CLICKED 1"}));
-}
-
-TEST_F(ModalDialogs, ActiveWindowDuringAMessageBoxIsTheBoxOfAnotherModule) {
-  static LONG_PTR activeInstance = 0;
-  static HWND activeOwner = nullptr;
-  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
-    if (message == WM_USER + 2) {  // handled inside the box's loop
-      activeInstance = GetWindowLongPtrW(GetActiveWindow(), GWLP_HINSTANCE);
-      activeOwner = GetWindow(GetActiveWindow(), GW_OWNER);
-    }
-    if (message == WM_COMMAND && LOWORD(wParam) == pushButton) {
-      PostMessageW(dialog, WM_USER + 2, 0, 0);
-      MessageBoxW(dialog, w(u"Text"), nullptr, MB_OK);
-    }
-    return loggingDialogProc(dialog, message, wParam, lParam);
-  };
-  user.tab().tab().tab().enter().answerMessageBox(IDOK).escape();
-  EXPECT_EQ(run(procedure, TRUE), IDCANCEL);
-  EXPECT_NE(activeInstance, reinterpret_cast<LONG_PTR>(module())) << "the box is not the driver's window";
-  EXPECT_NE(activeOwner, nullptr) << "the active window was the box, not the dialog";
 }
 
 TEST_F(ModalDialogs, EscapeClosesABoxWithOnlyOkAsOkAndOneWithCancelAsCancel) {
@@ -142,7 +107,7 @@ TEST_F(ModalDialogs, EscapeClosesABoxWithOnlyOkAsOkAndOneWithCancelAsCancel) {
     IsDialogMessageW(GetActiveWindow(), &escape);
     return TRUE;
   };
-  const HWND dialog = createDialog(standardDialog, pressEscapeInBox, 0);
+  open(standardDialog, pressEscapeInBox, 0);
   struct Case {
     UINT type;
     int answer;
@@ -154,23 +119,29 @@ TEST_F(ModalDialogs, EscapeClosesABoxWithOnlyOkAsOkAndOneWithCancelAsCancel) {
     if (c.type == MB_YESNO) user.answerMessageBox(IDNO);  // Escape does not close a box without Cancel
     EXPECT_EQ(MessageBoxW(dialog, w(u"Text"), w(u"Caption"), c.type), c.answer);
   }
-  DestroyWindow(dialog);
   if (runsUnderWine())
     GTEST_SKIP() << "Wine answers Escape with IDCANCEL in every message box; Win32 documents IDOK for a box with "
                     "only OK, and no effect in a box without Cancel or OK";
 }
 
-TEST_F(ModalDialogs, MessageBoxFocusesItsDefaultButtonAndIsCaptionedErrorWithoutCaption) {
+// Seen from inside the box's loop: the box is the active window, a dialog of the platform's own
+// module, owned by the top-level window of the owner given (here a field of the dialog).
+TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButtonAndHasACaption) {
   static int focused = 0;
   static std::u16string caption;
+  static HWND owner = nullptr;
+  static LONG_PTR instance = 0;
   const auto noteBox = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
     if (message == WM_USER) {  // handled inside the box's loop
+      const HWND box = GetActiveWindow();
       focused = GetDlgCtrlID(GetFocus());
-      caption = textOf(GetActiveWindow());
+      caption = textOf(box);
+      owner = GetWindow(box, GW_OWNER);
+      instance = GetWindowLongPtrW(box, GWLP_HINSTANCE);
     }
     return message == WM_INITDIALOG;
   };
-  const HWND dialog = createDialog(standardDialog, noteBox, 0);
+  open(standardDialog, noteBox, 0);
   struct Case {
     UINT type;
     const char16_t* caption;
@@ -183,11 +154,12 @@ TEST_F(ModalDialogs, MessageBoxFocusesItsDefaultButtonAndIsCaptionedErrorWithout
                         Case{MB_OKCANCEL | MB_DEFBUTTON3, u"Caption", IDOK, u"Caption"}}) {
     PostMessageW(dialog, WM_USER, 0, 0);
     user.answerMessageBox(c.focused);
-    EXPECT_EQ(MessageBoxW(dialog, w(u"Text"), c.caption ? w(c.caption) : nullptr, c.type), c.focused);
+    EXPECT_EQ(MessageBoxW(item(firstEdit), w(u"Text"), c.caption ? w(c.caption) : nullptr, c.type), c.focused);
     EXPECT_EQ(focused, c.focused) << "type " << c.type;
     EXPECT_EQ(caption, c.shownCaption);
+    EXPECT_EQ(owner, dialog);
+    EXPECT_NE(instance, reinterpret_cast<LONG_PTR>(module())) << "the box is not the driver's window";
   }
-  DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -7,30 +7,12 @@
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class SimulatedUser : public DialogTest {
- protected:
-  // The failures recorded, each cut to its start.
-  Strings failureStarts(std::size_t length) {
-    Strings starts;
-    for (const std::string& failure : user.takeFailures()) starts.push_back(failure.substr(0, length));
-    return starts;
-  }
-};
+using SimulatedUser = DialogTest;
 
 TEST_F(SimulatedUser, RowClickOutsideAScrollerIsAFailureTheScriptGoesOn) {
   user.clickRow(firstEdit, 0).click(IDOK);
   EXPECT_EQ(runDialog(standardDialog), IDOK);
   EXPECT_EQ(failureStarts(35), Strings{"the script clicks row 0 of control "});
-}
-
-TEST_F(SimulatedUser, UnansweredMessageBoxIsTracedWithoutAnswer) {
-  user.click(IDOK);
-  EXPECT_EQ(MessageBoxW(mainWindow, u"Sure?", u"Question", MB_YESNO), 0);
-  EXPECT_EQ(sim::messageBoxes().back().answer, 0);
-  user.takeFailures();
-  user.discardPendingActions();
 }
 
 TEST_F(SimulatedUser, DialogThatNeverGoesIdleIsEndedWithAFailure) {
@@ -54,36 +36,29 @@ TEST_F(SimulatedUser, GetMessageWithNothingQueuedAndNoActionFailsInsteadOfWaitin
   user.discardPendingActions();
 }
 
-TEST_F(SimulatedUser, MessageBoxesAreTracedWithTheirOwnerTextsStyleAndAnswer) {
-  user.answerMessageBox(IDNO).answerMessageBox(IDOK);
+TEST_F(SimulatedUser, MessageBoxesAndBeepsAreTracedAsTheUserSawThem) {
+  user.answerMessageBox(IDNO).click(IDOK);
   EXPECT_EQ(MessageBoxW(mainWindow, u"Overwrite the method?", u"Method", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
             IDNO);
-  EXPECT_EQ(MessageBoxW(nullptr, u"Saved", nullptr, MB_OK | MB_ICONASTERISK), IDOK);
+  EXPECT_EQ(MessageBoxW(nullptr, u"Sure?", u"Question", MB_YESNO), 0) << "the script's next action is a click";
+  user.takeFailures();
+  user.discardPendingActions();
+  EXPECT_EQ(MessageBoxW(mainWindow, u"Text", u"Caption", 0x0F), 0) << "a type without buttons";
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  open(standardDialog);
+  EnableWindow(item(IDCANCEL), FALSE);
+  SendMessageW(dialog, WM_CLOSE, 0, 0);
   MessageBeep(MB_ICONEXCLAMATION);
   const std::vector<sim::MessageBoxRecord> boxes = sim::messageBoxes();
-  ASSERT_EQ(boxes.size(), 2u);
+  ASSERT_EQ(boxes.size(), 2u) << "the box without buttons was not shown";
   EXPECT_EQ(boxes[0].owner, mainWindow);
   EXPECT_EQ(boxes[0].caption, u"Method");
   EXPECT_EQ(boxes[0].text, u"Overwrite the method?");
   EXPECT_EQ(boxes[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
   EXPECT_EQ(boxes[0].answer, IDNO);
   EXPECT_EQ(boxes[1].owner, nullptr);
-  EXPECT_EQ(boxes[1].caption, u"Error") << "a box without caption is captioned Error";
-  EXPECT_EQ(sim::beeps(), std::vector<UINT>{MB_ICONEXCLAMATION});
-}
-
-TEST_F(SimulatedUser, MessageBoxOfATypeWithoutButtonsIsRefused) {
-  EXPECT_EQ(MessageBoxW(mainWindow, u"Text", u"Caption", 0x0F), 0);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-  EXPECT_TRUE(sim::messageBoxes().empty()) << "nothing was shown";
-}
-
-TEST_F(SimulatedUser, CloseWithADisabledCancelButtonBeeps) {
-  const HWND dialog = createDialog(standardDialog);
-  EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
-  SendMessageW(dialog, WM_CLOSE, 0, 0);
-  EXPECT_EQ(sim::beeps(), std::vector<UINT>{0});
-  DestroyWindow(dialog);
+  EXPECT_EQ(boxes[1].answer, 0) << "not answered";
+  EXPECT_EQ(sim::beeps(), (std::vector<UINT>{0, MB_ICONEXCLAMATION})) << "WM_CLOSE with a disabled Cancel button";
 }
 
 TEST_F(SimulatedUser, FocusChangesAreTraced) {

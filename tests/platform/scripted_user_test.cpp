@@ -6,17 +6,7 @@
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class ScriptedUser : public DialogTest {
- protected:
-  // The failures recorded, each cut to its start.
-  Strings failureStarts(std::size_t length) {
-    Strings starts;
-    for (const std::string& failure : user.takeFailures()) starts.push_back(failure.substr(0, length));
-    return starts;
-  }
-};
+using ScriptedUser = DialogTest;
 
 TEST_F(ScriptedUser, ScriptThatEndsWhileTheDialogWaitsEndsItWithAFailure) {
   user.type(u"1");

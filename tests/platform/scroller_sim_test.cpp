@@ -8,8 +8,6 @@
 namespace dsuptest {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 constexpr WORD scrollerDialog = 2;
 constexpr int scrollerId = 41;
 
@@ -33,7 +31,8 @@ INT_PTR CALLBACK scrollerParent(HWND dialog, UINT message, WPARAM wParam, LPARAM
   return TRUE;
 }
 
-class Scroller : public DialogTest {
+// The scroller's dialog, run by the scripted user.
+class ScrollerUser : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
@@ -41,14 +40,15 @@ class Scroller : public DialogTest {
     addTemplate(scrollerDialog, {{QXSCROLLER_CLASSNAME, scrollerId, WS_VISIBLE | WS_TABSTOP, nullptr, 0, 0, 80, 40},
                                  {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP, u"OK", 90, 0, 40, 14}});
   }
-  void TearDown() override {
-    if (dialog) DestroyWindow(dialog);
-    DialogTest::TearDown();
-  }
-  void open() {
-    dialog = createDialog(scrollerDialog, scrollerParent, 0);
-    scroller = GetDlgItem(dialog, scrollerId);
-    events().clear();  // the scroller, the first tab stop, took the focus
+};
+
+// The scroller of a modeless dialog, driven by messages.
+class Scroller : public ScrollerUser {
+ protected:
+  void SetUp() override {
+    ScrollerUser::SetUp();
+    open(scrollerDialog, scrollerParent, 0);  // the scroller, the first tab stop, takes the focus
+    scroller = item(scrollerId);
   }
   LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(scroller, message, wParam, lParam);
@@ -57,21 +57,11 @@ class Scroller : public DialogTest {
     WCHAR text[QXSCROLLER_ROWTEXT_CAPACITY];
     return send(SCM_GETROWTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text)) < 0 ? u"(out of view)" : text;
   }
-  // Handles what is queued, painting included, as a message loop would before going idle.
-  void handleQueue() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
 
-  HWND dialog = nullptr;
   HWND scroller = nullptr;
 };
 
 TEST_F(Scroller, RowsInViewAreAskedForInOrderWhenThePaintingComes) {
-  open();
-  WCHAR className[32];
-  GetClassNameW(scroller, className, 32);
-  EXPECT_EQ(std::u16string(className), QXSCROLLER_CLASSNAME);
   EXPECT_TRUE(events().empty()) << "nothing is asked before painting";
   handleQueue();
   EXPECT_EQ(events(), (Strings{"text 0", "text 1", "text 2", "text 3", "text 4"}));
@@ -89,7 +79,6 @@ TEST_F(Scroller, RowsInViewAreAskedForInOrderWhenThePaintingComes) {
 }
 
 TEST_F(Scroller, RowCountFollowsInsertingDeletingAndResetting) {
-  open();
   struct Step {
     UINT message;
     WPARAM wParam;
@@ -108,7 +97,6 @@ TEST_F(Scroller, RowCountFollowsInsertingDeletingAndResetting) {
 }
 
 TEST_F(Scroller, InsertingAndDeletingMovesTheShownRowsAndAsksForTheChangedOnes) {
-  open();
   send(SCM_SETROWCOUNT, 5);
   handleQueue();
   send(SCM_INVERTROWS, 0, MAKELPARAM(4, 3));
@@ -124,7 +112,6 @@ TEST_F(Scroller, InsertingAndDeletingMovesTheShownRowsAndAsksForTheChangedOnes) 
 }
 
 TEST_F(Scroller, ShowRowScrollsTheLeastNeeded) {
-  open();
   send(SCM_SETROWCOUNT, 20);
   struct Case {
     int row;
@@ -137,8 +124,6 @@ TEST_F(Scroller, ShowRowScrollsTheLeastNeeded) {
     EXPECT_FALSE(send(SCM_ISROWVISIBLE, static_cast<WPARAM>(c.top + 5)));
   }
 }
-
-class ScrollerUser : public Scroller {};
 
 TEST_F(ScrollerUser, ClicksAndKeysNotifyTheParentWithTheirRows) {
   user.clickRow(scrollerId, 2).clickRow(scrollerId, 3, true).press(VK_DOWN).press(VK_UP, true);
