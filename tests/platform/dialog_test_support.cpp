@@ -6,31 +6,29 @@ namespace dsuptest {
 
 namespace {
 
+struct Notification {
+  const char16_t* className;
+  WORD code;
+  const char* name;
+};
+
+#define NOTIFICATION(className, code) Notification{className, code, #code}
+constexpr Notification notifications[] = {
+    NOTIFICATION(u"Edit", EN_SETFOCUS),          NOTIFICATION(u"Edit", EN_KILLFOCUS),
+    NOTIFICATION(u"Edit", EN_CHANGE),            NOTIFICATION(u"Edit", EN_UPDATE),
+    NOTIFICATION(u"Edit", EN_MAXTEXT),           NOTIFICATION(u"ComboBox", CBN_SELCHANGE),
+    NOTIFICATION(u"ComboBox", CBN_DBLCLK),       NOTIFICATION(u"ComboBox", CBN_SETFOCUS),
+    NOTIFICATION(u"ComboBox", CBN_KILLFOCUS),    NOTIFICATION(u"ComboBox", CBN_EDITCHANGE),
+    NOTIFICATION(u"ComboBox", CBN_EDITUPDATE),   NOTIFICATION(u"ComboBox", CBN_DROPDOWN),
+    NOTIFICATION(u"ComboBox", CBN_CLOSEUP),      NOTIFICATION(u"ComboBox", CBN_SELENDOK),
+    NOTIFICATION(u"Button", BN_CLICKED),
+};
+#undef NOTIFICATION
+
 std::string notificationName(HWND control, WORD code) {
   const std::u16string className = classOf(control);
-  if (className == u"Edit") {
-    switch (code) {
-      case EN_SETFOCUS: return "EN_SETFOCUS";
-      case EN_KILLFOCUS: return "EN_KILLFOCUS";
-      case EN_CHANGE: return "EN_CHANGE";
-      case EN_UPDATE: return "EN_UPDATE";
-      case EN_MAXTEXT: return "EN_MAXTEXT";
-    }
-  } else if (className == u"ComboBox") {
-    switch (code) {
-      case CBN_SELCHANGE: return "CBN_SELCHANGE";
-      case CBN_DBLCLK: return "CBN_DBLCLK";
-      case CBN_SETFOCUS: return "CBN_SETFOCUS";
-      case CBN_KILLFOCUS: return "CBN_KILLFOCUS";
-      case CBN_EDITCHANGE: return "CBN_EDITCHANGE";
-      case CBN_EDITUPDATE: return "CBN_EDITUPDATE";
-      case CBN_DROPDOWN: return "CBN_DROPDOWN";
-      case CBN_CLOSEUP: return "CBN_CLOSEUP";
-      case CBN_SELENDOK: return "CBN_SELENDOK";
-    }
-  } else if (className == u"Button" && code == BN_CLICKED) {
-    return "BN_CLICKED";
-  }
+  for (const Notification& n : notifications)
+    if (n.code == code && className == n.className) return n.name;
   return "code " + std::to_string(code);
 }
 

@@ -99,67 +99,59 @@ TEST_F(ModalDialogs, MessageBoxTakesTheFocusAndGivesItBack) {
                                "answer 2, focus on 101", "EN_KILLFOCUS 101", "posted 101", "BN_CLICKED 1"}));
 }
 
-TEST_F(ModalDialogs, EscapeClosesABoxWithOnlyOkAsOkAndOneWithCancelAsCancel) {
-  // A message posted before the box is handled inside the box's loop, and presses Escape there.
-  const auto pressEscapeInBox = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
-    if (message != WM_USER + 4) return message == WM_INITDIALOG;
-    MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
-    IsDialogMessageW(GetActiveWindow(), &escape);
-    return TRUE;
-  };
-  open(standardDialog, pressEscapeInBox, 0);
-  struct Case {
-    UINT type;
-    int answer;
-    bool documentedOnly;  // Wine closes every box with IDCANCEL on Escape
-  };
-  for (const Case& c : {Case{MB_OK, IDOK, true}, Case{MB_OKCANCEL, IDCANCEL, false}, Case{MB_YESNO, IDNO, true}}) {
-    if (c.documentedOnly && runsUnderWine()) continue;
-    PostMessageW(dialog, WM_USER + 4, 0, 0);
-    if (c.type == MB_YESNO) user.answerMessageBox(IDNO);  // Escape does not close a box without Cancel
-    EXPECT_EQ(MessageBoxW(dialog, w(u"Text"), w(u"Caption"), c.type), c.answer);
-  }
-  if (runsUnderWine())
-    GTEST_SKIP() << "Wine answers Escape with IDCANCEL in every message box; Win32 documents IDOK for a box with "
-                    "only OK, and no effect in a box without Cancel or OK";
-}
-
-// Seen from inside the box's loop: the box is the active window, a dialog of the platform's own
-// module, owned by the top-level window of the owner given (here a field of the dialog).
-TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButtonAndHasACaption) {
+// Seen from inside the box's loop, where a message posted before the box is handled: the box is
+// the active window, a dialog of the platform's own module, owned by the top-level window of the
+// owner given (here a field of the dialog), with its default button focused; Escape pressed there
+// closes a box with Cancel as IDCANCEL and one with only OK as IDOK, and does nothing in others.
+TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButtonAndTakesEscape) {
+  static bool pressEscape = false;
   static int focused = 0;
   static std::u16string caption;
   static HWND owner = nullptr;
   static LONG_PTR instance = 0;
-  const auto noteBox = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
-    if (message == WM_USER) {  // handled inside the box's loop
-      const HWND box = GetActiveWindow();
-      focused = GetDlgCtrlID(GetFocus());
-      caption = textOf(box);
-      owner = GetWindow(box, GW_OWNER);
-      instance = GetWindowLongPtrW(box, GWLP_HINSTANCE);
-    }
-    return message == WM_INITDIALOG;
+  const auto insideTheBox = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+    if (message != WM_USER) return message == WM_INITDIALOG;
+    const HWND box = GetActiveWindow();
+    focused = GetDlgCtrlID(GetFocus());
+    caption = textOf(box);
+    owner = GetWindow(box, GW_OWNER);
+    instance = GetWindowLongPtrW(box, GWLP_HINSTANCE);
+    MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+    if (pressEscape) IsDialogMessageW(box, &escape);
+    return TRUE;
   };
-  open(standardDialog, noteBox, 0);
+  open(standardDialog, insideTheBox, 0);
   struct Case {
     UINT type;
     const char16_t* caption;
     int focused;
-    std::u16string shownCaption;
+    bool escape, userAnswers;
+    int answer;
+    bool documentedOnly;  // Wine closes every box with IDCANCEL on Escape
   };
-  for (const Case& c : {Case{MB_YESNOCANCEL | MB_DEFBUTTON3, u"Caption", IDCANCEL, u"Caption"},
-                        Case{MB_ABORTRETRYIGNORE, nullptr, IDABORT, u"Error"},
-                        Case{MB_RETRYCANCEL | MB_DEFBUTTON2, u"Caption", IDCANCEL, u"Caption"},
-                        Case{MB_OKCANCEL | MB_DEFBUTTON3, u"Caption", IDOK, u"Caption"}}) {
+  const Case cases[] = {
+      {MB_YESNOCANCEL | MB_DEFBUTTON3, u"Caption", IDCANCEL, true, false, IDCANCEL, false},
+      {MB_ABORTRETRYIGNORE, nullptr, IDABORT, false, true, IDABORT, false},
+      {MB_RETRYCANCEL | MB_DEFBUTTON2, u"Caption", IDCANCEL, false, true, IDCANCEL, false},
+      {MB_OKCANCEL | MB_DEFBUTTON3, u"Caption", IDOK, true, false, IDCANCEL, false},
+      {MB_OK, u"Caption", IDOK, true, false, IDOK, true},
+      {MB_YESNO, u"Caption", IDYES, true, true, IDNO, true},
+  };
+  for (const Case& c : cases) {
+    if (c.documentedOnly && runsUnderWine()) continue;
     PostMessageW(dialog, WM_USER, 0, 0);
-    user.answerMessageBox(c.focused);
-    EXPECT_EQ(MessageBoxW(item(firstEdit), w(u"Text"), c.caption ? w(c.caption) : nullptr, c.type), c.focused);
+    pressEscape = c.escape;
+    if (c.userAnswers) user.answerMessageBox(c.answer);
+    EXPECT_EQ(MessageBoxW(item(firstEdit), w(u"Text"), c.caption ? w(c.caption) : nullptr, c.type), c.answer)
+        << "type " << c.type;
     EXPECT_EQ(focused, c.focused) << "type " << c.type;
-    EXPECT_EQ(caption, c.shownCaption);
+    EXPECT_EQ(caption, c.caption ? c.caption : u"Error");
     EXPECT_EQ(owner, dialog);
     EXPECT_NE(instance, reinterpret_cast<LONG_PTR>(module())) << "the box is not the driver's window";
   }
+  if (runsUnderWine())
+    GTEST_SKIP() << "Wine answers Escape with IDCANCEL in every message box; Win32 documents IDOK for a box with "
+                    "only OK, and no effect in a box without Cancel or OK";
 }
 
 }  // namespace
