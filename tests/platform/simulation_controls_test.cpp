@@ -1,18 +1,22 @@
 // The simulation controls that the library's tests use: the settable clock, whose tick count and
-// calendar move only when a test moves them, and the fault sweep: count a scenario's operations,
-// then fail each in turn. The scenario here is a small recording (allocate, lock, create, write,
-// close, delete) written the way the library cleans up after a failure.
+// calendar move only when a test moves them; the fault sweep (count a scenario's operations, then
+// fail each in turn; the scenario here is a small recording written the way the library cleans up
+// after a failure); each kind of injected failure, which leaves things as they were; the per-file
+// counters; and the fill pattern of uncleared memory and the always-move switch, which make a
+// missing clear or a pointer kept across a reallocation show.
 #include <windows.h>
 
-#include "common/platform_test.h"
+#include <cstring>
+
 #include "common/wide_text.h"
+#include "platform/files_fixture.h"
 #include "sim/clock.h"
 #include "sim/faults.h"
 #include "sim/inventory.h"
 
 namespace {
 
-using SimulationControls = dsuptest::PlatformTest;
+using SimulationControls = dsuptest::FilesTest;
 
 ULONGLONG fileTime() {
   FILETIME time;
@@ -72,20 +76,117 @@ TEST_F(SimulationControls, EveryOperationOfAScenarioCanFailInTurn) {
   }
 }
 
-TEST_F(SimulationControls, FaultsOfOneKindCountOnlyThatKindAndPersistentOnesLastUntilCleared) {
-  HGLOBAL block = GlobalAlloc(GHND, 4);
+TEST_F(SimulationControls, MemoryFaultsLeaveTheBlockAsItWasAndCountOnlyTheirKind) {
+  HGLOBAL block = GlobalAlloc(GHND, 8);
   sim::failOperation(sim::Operation::lock, 2);
   EXPECT_NE(GlobalLock(block), nullptr);
+  GlobalUnlock(block);
   sim::failEveryOperation(sim::Operation::allocate);
-  EXPECT_EQ(GlobalAlloc(GHND, 4), nullptr);
-  EXPECT_EQ(GlobalAlloc(GHND, 4), nullptr);
+  EXPECT_EQ(GlobalAlloc(GHND, 8), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+  EXPECT_EQ(GlobalAlloc(GHND, 8), nullptr) << "a persistent fault lasts until cleared";
   EXPECT_EQ(GlobalLock(block), nullptr) << "the allocations did not count toward the lock fault";
+  EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u) << "a failed lock counts no lock";
   sim::clearFaults();
+  sim::failOperation(sim::Operation::reallocate);
+  EXPECT_EQ(GlobalReAlloc(block, 64, GHND), nullptr);
+  EXPECT_EQ(GlobalSize(block), 8u);
+  EXPECT_EQ(GlobalReAlloc(block, 64, GHND), block) << "a fault fires once";
   HGLOBAL other = GlobalAlloc(GHND, 4);
   EXPECT_NE(other, nullptr);
-  GlobalUnlock(block);
   GlobalFree(other);
   GlobalFree(block);
+}
+
+TEST_F(SimulationControls, ShortWriteWritesOnlyTheGivenBytesAndFailedWritesAndReadsChangeNothing) {
+  HANDLE file = record("fail.dat");
+  sim::shortenWrite(1, 3);
+  EXPECT_EQ(write(file, "0123456789"), 3u);
+  EXPECT_EQ(write(file, "abc"), 3u) << "the fault fires once";
+  sim::failOperation(sim::Operation::fileWrite);
+  DWORD written = 7;
+  EXPECT_FALSE(WriteFile(file, "xyz", 3, &written, nullptr));
+  EXPECT_EQ(written, 0u);
+  EXPECT_EQ(contents("fail.dat"), "012abc");
+
+  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+  sim::failOperation(sim::Operation::fileRead);
+  char buffer[3];
+  DWORD read = 7;
+  EXPECT_FALSE(ReadFile(file, buffer, 3, &read, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_READ_FAULT));
+  EXPECT_EQ(read, 0u);
+  EXPECT_EQ(SetFilePointer(file, 0, nullptr, FILE_CURRENT), 0u);
+  CloseHandle(file);
+}
+
+TEST_F(SimulationControls, InjectedOpenAndDeleteFailuresLeaveNoTrace) {
+  sim::failOperation(sim::Operation::fileOpen);
+  EXPECT_EQ(record("never.dat"), INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(dsuptest::hostFileExists(temp.file("never.dat")));
+
+  CloseHandle(record("kept.dat"));
+  sim::failOperation(sim::Operation::fileDelete);
+  EXPECT_FALSE(DeleteFileW(file16("kept.dat")));
+  EXPECT_TRUE(dsuptest::hostFileExists(temp.file("kept.dat")));
+
+  HANDLE file = record("close.dat");
+  sim::failOperation(sim::Operation::fileClose);
+  EXPECT_FALSE(CloseHandle(file));
+  EXPECT_FALSE(CloseHandle(file)) << "a failed close still releases the handle";
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST_F(SimulationControls, CountersTellHowOftenAFileWasTouched) {
+  HANDLE file = record("count.dat");
+  write(file, "ab");
+  write(file, "cde");
+  char buffer[2];
+  DWORD read;
+  ReadFile(file, buffer, 2, &read, nullptr);
+  CloseHandle(file);
+  const sim::FileCounters counters = sim::fileCounters(temp.file("count.dat"));
+  EXPECT_EQ(counters.opens, 1u);
+  EXPECT_EQ(counters.writes, 2u);
+  EXPECT_EQ(counters.bytesWritten, 5u);
+  EXPECT_EQ(counters.reads, 1u);
+}
+
+TEST_F(SimulationControls, OnlyZeroInitGivesZeros) {
+  HGLOBAL cleared = GlobalAlloc(GHND, 64);
+  HGLOBAL raw = GlobalAlloc(GMEM_MOVEABLE, 64);
+  const auto* zeros = static_cast<const unsigned char*>(GlobalLock(cleared));
+  const auto* pattern = static_cast<const unsigned char*>(GlobalLock(raw));
+  unsigned char expected[64] = {};
+  EXPECT_EQ(std::memcmp(zeros, expected, 64), 0);
+  EXPECT_NE(std::memcmp(pattern, expected, 64), 0) << "unrequested zeros would hide a missing clear";
+  GlobalUnlock(cleared);
+  GlobalUnlock(raw);
+  GlobalFree(cleared);
+  GlobalFree(raw);
+}
+
+TEST_F(SimulationControls, AlwaysMoveSwitchMovesEveryReallocation) {
+  sim::setAlwaysMoveOnReallocate(true);
+  HGLOBAL block = GlobalAlloc(GHND, 8);
+  void* before = GlobalLock(block);
+  GlobalUnlock(block);
+  ASSERT_EQ(GlobalReAlloc(block, 4, GHND), block) << "even a shrinking block moves";
+  EXPECT_NE(GlobalLock(block), before);
+  GlobalUnlock(block);
+  GlobalFree(block);
+}
+
+// Win32 hands a freed handle's value to the next allocation, so a stale handle would reach
+// another block; the platform layer gives every allocation a new value, and the stale one fails.
+TEST_F(SimulationControls, StaleHandleStaysInvalidAfterItsSlotIsReused) {
+  HGLOBAL freed = GlobalAlloc(GHND, 8);
+  GlobalFree(freed);
+  HGLOBAL reused = GlobalAlloc(GHND, 8);
+  EXPECT_NE(reused, freed);
+  EXPECT_EQ(GlobalLock(freed), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  GlobalFree(reused);
 }
 
 }  // namespace
