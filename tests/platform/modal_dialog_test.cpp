@@ -100,14 +100,16 @@ TEST_F(ModalDialogs, MessageBoxTakesTheFocusAndGivesItBack) {
 }
 
 // Seen from inside the box's loop, where a message posted before the box is handled: the box is
-// the active window, a dialog of the platform's own module, owned by the top-level window of the
-// owner given (here a field of the dialog), with its default button focused; Escape pressed there
-// closes a box with Cancel as IDCANCEL and one with only OK as IDOK, and does nothing in others.
+// the active window, a dialog of the platform's own module, owned (and its owner disabled) by the
+// top-level window of the owner given (here a field of the dialog), with its default button
+// focused; Escape pressed there closes a box with Cancel as IDCANCEL and one with only OK as IDOK,
+// and does nothing in others.
 TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButtonAndTakesEscape) {
   static bool pressEscape = false;
   static int focused = 0;
   static std::u16string caption;
   static HWND owner = nullptr;
+  static BOOL ownerEnabled = TRUE;
   static LONG_PTR instance = 0;
   const auto insideTheBox = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
     if (message != WM_USER) return message == WM_INITDIALOG;
@@ -115,6 +117,7 @@ TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButton
     focused = GetDlgCtrlID(GetFocus());
     caption = textOf(box);
     owner = GetWindow(box, GW_OWNER);
+    ownerEnabled = IsWindowEnabled(owner);
     instance = GetWindowLongPtrW(box, GWLP_HINSTANCE);
     MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
     if (pressEscape) IsDialogMessageW(box, &escape);
@@ -147,6 +150,7 @@ TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButton
     EXPECT_EQ(focused, c.focused) << "type " << c.type;
     EXPECT_EQ(caption, c.caption ? c.caption : u"Error");
     EXPECT_EQ(owner, dialog);
+    EXPECT_FALSE(ownerEnabled) << "a modal box disables its owner";
     EXPECT_NE(instance, reinterpret_cast<LONG_PTR>(module())) << "the box is not the driver's window";
   }
   if (runsUnderWine())
