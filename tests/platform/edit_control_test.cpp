@@ -119,23 +119,18 @@ TEST_F(EditControl, TextIsCutToTheBufferWithoutWritingPastIt) {
 // Edit controls of a modal dialog, typed into by the scripted user.
 using EditTyping = EditTest;
 
-TEST_F(EditTyping, EachTypedCharacterAndEachPasteIsOneChange) {
-  user.type(u"12").paste(u"345").type(u"\b").click(IDOK);
-  EXPECT_EQ(runDialog(standardDialog), IDOK);
-  EXPECT_EQ(eventsWith("EN_CHANGE").size(), 4u);
-  EXPECT_EQ(eventsWith("EN_UPDATE").size(), 4u);
-}
-
-TEST_F(EditTyping, EnterMakesANewLineOnlyInAMultiLineEditThatWantsReturns) {
+// Enter makes a new line in a multi-line edit that wants returns (elsewhere it goes to the dialog).
+TEST_F(EditTyping, EachTypedCharacterEachPasteAndEachNewLineIsOneChange) {
   static std::u16string typed;
-  user.type(u"a").enter().type(u"b").click(IDOK);
-  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-    if (message != WM_COMMAND || LOWORD(wParam) != IDOK) return message == WM_INITDIALOG;
-    typed = textOf(GetDlgItem(dialog, multiLineEdit));
-    return EndDialog(dialog, IDOK);
+  user.type(u"12").paste(u"345").type(u"\b").enter().type(u"b").click(IDOK);
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) typed = textOf(GetDlgItem(dialog, multiLineEdit));
+    return loggingDialogProc(dialog, message, wParam, lParam);
   };
-  EXPECT_EQ(runDialog(editDialog, procedure, 0), IDOK);
-  EXPECT_EQ(typed, u"a\r\nb");
+  EXPECT_EQ(runDialog(editDialog, procedure, TRUE), IDOK);
+  EXPECT_EQ(typed, u"1234\r\nb");
+  EXPECT_EQ(eventsWith("EN_CHANGE 104").size(), 6u);
+  EXPECT_EQ(eventsWith("EN_UPDATE 104").size(), 6u);
 }
 
 }  // namespace
