@@ -1,9 +1,8 @@
-// Files as the raw data functions rely on them: share modes between handles, positions, short
-// and failed writes, failed reads, deleting, and Win32's errors.
+// Files as the raw data functions rely on them: share modes between handles, positions, deleting,
+// and Win32's errors.
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "platform/files_fixture.h"
 
@@ -11,38 +10,32 @@ namespace {
 
 using Files = dsuptest::FilesTest;
 
-struct SecondOpen {
-  const char* name;
-  DWORD access, share, disposition;
-  bool allowed;
-};
-
-class SharingWhileRecording : public dsuptest::FilesTest, public ::testing::WithParamInterface<SecondOpen> {};
-
-TEST_P(SharingWhileRecording, SecondOpenFollowsTheShareModes) {
+TEST_F(Files, SecondOpenWhileRecordingFollowsTheShareModes) {
+  struct Case {
+    DWORD access, share, disposition;
+    bool allowed;
+  };
+  const Case cases[] = {
+      {GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false},  // a writer
+      {GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, false},                     // a reader not sharing writes
+      {GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, true},   // a reader sharing them
+      {GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS, false},     // a second recorder
+  };
   HANDLE recording = record("run.dat");
   ASSERT_NE(recording, INVALID_HANDLE_VALUE);
   write(recording, "header");
-  HANDLE second = open("run.dat", GetParam().access, GetParam().share, GetParam().disposition);
-  if (GetParam().allowed) {
-    EXPECT_NE(second, INVALID_HANDLE_VALUE);
-    CloseHandle(second);
-  } else {
-    EXPECT_EQ(second, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_EQ(contents("run.dat"), "header") << "the refused open changed nothing";
+  for (const Case& c : cases) {
+    HANDLE second = open("run.dat", c.access, c.share, c.disposition);
+    EXPECT_EQ(second != INVALID_HANDLE_VALUE, c.allowed) << "access " << c.access << ", share " << c.share;
+    if (second != INVALID_HANDLE_VALUE) {
+      CloseHandle(second);
+    } else {
+      EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+      EXPECT_EQ(contents("run.dat"), "header") << "the refused open changed nothing";
+    }
   }
   CloseHandle(recording);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, SharingWhileRecording,
-    ::testing::Values(
-        SecondOpen{"WriterIsRefused", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false},
-        SecondOpen{"ReaderNotSharingWritesIsRefused", GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, false},
-        SecondOpen{"ReaderSharingWritesIsAllowed", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, true},
-        SecondOpen{"SecondRecorderIsRefused", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS, false}),
-    [](const ::testing::TestParamInfo<SecondOpen>& info) { return std::string(info.param.name); });
 
 TEST_F(Files, CreateAlwaysReplacesAnExistingFile) {
   dsuptest::writeHostFile(temp.file("old.dat"), {1, 2, 3, 4, 5});

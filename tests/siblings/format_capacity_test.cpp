@@ -30,12 +30,9 @@ std::u16string whole(const Case& c) {
 
 TEST(FormatCapacity, EveryCapacityCutsTerminatesAndStaysInside) {
   const Case cases[] = {
-      {u"[%-10s|%5d|%e]", {u"name", -42, 1.5e5}},
-      {u"%08.3f%%", {-3.14159}},
-      {u"%#.0e and %+.3g", {2.0, 1e-9}},
+      {u"[%-10s|%5d|%e]", {u"name", -42, 1.5e5}}, {u"%08.3f%%", {-3.14159}}, {u"%#.0e and %+.3g", {2.0, 1e-9}},
+      {u"%*s", {12, u"right"}},                  {u"%s", {u"Grüße"}},
       {u"%.1500f", {1.0}},  // zeros beyond the exact digits
-      {u"%*s", {12, u"right"}},
-      {u"%s", {u"Grüße"}},
   };
   for (const Case& c : cases) {
     const std::u16string full = whole(c);
@@ -60,15 +57,9 @@ TEST(FormatCapacity, EveryCapacityCutsTerminatesAndStaysInside) {
 
 TEST(FormatCapacity, HugeWidthsAndPrecisionsCostOnlyTheBuffer) {
   const Case cases[] = {
-      {u"%*d", {INT_MAX, 7}},
-      {u"%-*d", {INT_MIN, 7}},
-      {u"%2147483647d", {7}},
-      {u"%99999999999999999999d", {7}},
-      {u"%.*f", {INT_MAX, 1.0}},
-      {u"%.*e", {INT_MAX, 1.0 / 3}},
-      {u"%#.*g", {INT_MAX, 0.5}},
-      {u"%.*d", {INT_MAX, 7}},
-      {u"%.2147483647s|", {u"short"}},
+      {u"%*d", {INT_MAX, 7}},          {u"%-*d", {INT_MIN, 7}},         {u"%2147483647d", {7}},
+      {u"%.*f", {INT_MAX, 1.0}},       {u"%.*e", {INT_MAX, 1.0 / 3}},   {u"%#.*g", {INT_MAX, 0.5}},
+      {u"%.*d", {INT_MAX, 7}},         {u"%.2147483647s|", {u"short"}}, {u"%99999999999999999999d", {7}},
       {u"%0*.*f", {INT_MAX, INT_MAX, -HUGE_VAL}},
   };
   const auto start = std::chrono::steady_clock::now();

@@ -39,21 +39,14 @@ const char16_t* const noText = nullptr;
 TEST(FormatDirectives, TextsAndCharactersAreUtf16) {
   const char16_t unterminated[3] = {u'a', u'b', u'c'};
   expectCases({
-      {u"%s", {u"Grüße €"}, u"Grüße €"},
-      {u"[%8s]", {u"abc"}, u"[     abc]"},
-      {u"[%-8s]", {u"abc"}, u"[abc     ]"},
-      {u"[%.2s]", {u"abcdef"}, u"[ab]"},
-      {u"[%5.1s]", {u"xyz"}, u"[    x]"},
-      {u"%.3s", {unterminated}, u"abc"},  // read no further than the precision
-      {u"%ls", {u"wide"}, u"wide"},
-      {u"%s", {noText}, u"(null)"},
-      {u"%hs", {"single-byte \xE9"}, u"single-byte é"},
-      {u"[%c]", {u'é'}, u"[é]"},
-      {u"[%3c][%-3c]", {u'x', u'y'}, u"[  x][y  ]"},
-      {u"%hc", {'\xE9'}, u"é"},
-      {u"[%-*.*s]", {6, 2, u"abcdef"}, u"[ab    ]"},
-      {u"%%d %5%", {}, u"%d %"},
-      {u"%s, %s", {u"one", u"two"}, u"one, two"},
+      {u"%s", {u"Grüße €"}, u"Grüße €"},          {u"[%8s]", {u"abc"}, u"[     abc]"},
+      {u"[%-8s]", {u"abc"}, u"[abc     ]"},         {u"[%.2s]", {u"abcdef"}, u"[ab]"},
+      {u"[%5.1s]", {u"xyz"}, u"[    x]"},           {u"%ls", {u"wide"}, u"wide"},
+      {u"%.3s", {unterminated}, u"abc"},            // read no further than the precision
+      {u"%s", {noText}, u"(null)"},                 {u"%hs", {"single-byte \xE9"}, u"single-byte é"},
+      {u"[%c]", {u'é'}, u"[é]"},                    {u"[%3c][%-3c]", {u'x', u'y'}, u"[  x][y  ]"},
+      {u"%hc", {'\xE9'}, u"é"},                     {u"[%-*.*s]", {6, 2, u"abcdef"}, u"[ab    ]"},
+      {u"%%d %5%", {}, u"%d %"},                    {u"%s, %s", {u"one", u"two"}, u"one, two"},
   });
 }
 
@@ -85,9 +78,7 @@ TEST(FormatDirectives, NIsNeverCarriedOut) {
 }
 
 TEST(FormatDirectives, MissingOrMismatchedListArgumentsWriteNothingAndAreReported) {
-  expectCases({{u"[%d][%s]", {u"text", 5}, u"[][]"},
-               {u"[%d][%d]", {1}, u"[1][]"},
-               {u"[%f]", {2}, u"[]"},
+  expectCases({{u"[%d][%s]", {u"text", 5}, u"[][]"}, {u"[%d][%d]", {1}, u"[1][]"}, {u"[%f]", {2}, u"[]"},
                {u"[%*d]", {}, u"[]"},
                {u"[%d][%s]", {2.5, u"kept"}, u"[][kept]"}},  // later arguments keep their places
               false);
