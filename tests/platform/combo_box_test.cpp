@@ -41,8 +41,8 @@ TEST_F(ComboBox, SearchesFindAPrefixWithoutCaseFromAfterTheStartWrappingAroundOr
   const Case cases[] = {
       {CB_SELECTSTRING, none, u"AB", 0},    {CB_SELECTSTRING, 0, u"ab", 1},         {CB_SELECTSTRING, 1, u"ab", 3},
       {CB_SELECTSTRING, 3, u"ab", 0},       {CB_SELECTSTRING, none, u"x", 2},       {CB_SELECTSTRING, 2, u"XYZ", 2},
-      {CB_SELECTSTRING, none, u"", CB_ERR}, {CB_SELECTSTRING, none, u"abcd", CB_ERR},
-      {CB_FINDSTRING, none, u"X", 2},       {CB_FINDSTRINGEXACT, none, u"AB", 3},   {CB_FINDSTRINGEXACT, none, u"a", CB_ERR},
+      {CB_SELECTSTRING, none, u"", CB_ERR}, {CB_SELECTSTRING, none, u"abcd", CB_ERR}, {CB_FINDSTRING, none, u"X", 2},
+      {CB_FINDSTRINGEXACT, none, u"AB", 3}, {CB_FINDSTRINGEXACT, none, u"a", CB_ERR},
   };
   for (const Case& c : cases) {
     SendMessageW(combo, CB_SETCURSEL, 1, 0);

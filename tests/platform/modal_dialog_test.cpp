@@ -43,17 +43,13 @@ TEST_F(ModalDialogs, TheOwnerIsDisabledWhileTheDialogRunsAndActiveAfterwards) {
     return TRUE;
   };
   addTemplate(2, {{u"Button", IDOK, WS_VISIBLE | BS_PUSHBUTTON, u"OK", 0, 0, 40, 14}}, WS_POPUP | WS_CAPTION);
-  struct Case {
-    WORD number;
-    const char* beforeIdle;
-  };
   // The standard template has WS_VISIBLE, template 2 has not.
-  for (const Case& c : {Case{standardDialog, "shown before idle"}, Case{2, "hidden before idle"}}) {
+  for (const auto& [number, beforeIdle] : {std::pair{standardDialog, "shown before idle"}, {2, "hidden before idle"}}) {
     notes().clear();
     user.click(IDOK);
-    EXPECT_EQ(runDialog(c.number, procedure, 0), IDOK);
-    EXPECT_EQ(notes(), (Strings{"owner disabled", "hidden at init", c.beforeIdle, "shown and active"}))
-        << "template " << c.number;
+    EXPECT_EQ(runDialog(number, procedure, 0), IDOK);
+    EXPECT_EQ(notes(), (Strings{"owner disabled", "hidden at init", beforeIdle, "shown and active"}))
+        << "template " << number;
     EXPECT_TRUE(IsWindowEnabled(mainWindow));
     EXPECT_EQ(GetActiveWindow(), mainWindow);
   }

@@ -113,15 +113,11 @@ TEST_F(Scroller, InsertingAndDeletingMovesTheShownRowsAndAsksForTheChangedOnes) 
 
 TEST_F(Scroller, ShowRowScrollsTheLeastNeeded) {
   send(SCM_SETROWCOUNT, 20);
-  struct Case {
-    int row;
-    LRESULT top;
-  };
-  for (const Case& c : {Case{3, 0}, Case{10, 6}, Case{8, 6}, Case{2, 2}}) {
-    send(SCM_SHOWROW, static_cast<WPARAM>(c.row));
-    EXPECT_EQ(send(SCM_GETTOPROW), c.top) << "row " << c.row;
-    EXPECT_TRUE(send(SCM_ISROWVISIBLE, static_cast<WPARAM>(c.row)));
-    EXPECT_FALSE(send(SCM_ISROWVISIBLE, static_cast<WPARAM>(c.top + 5)));
+  for (const auto& [row, top] : {std::pair{3, 0}, {10, 6}, {8, 6}, {2, 2}}) {
+    send(SCM_SHOWROW, static_cast<WPARAM>(row));
+    EXPECT_EQ(send(SCM_GETTOPROW), top) << "row " << row;
+    EXPECT_TRUE(send(SCM_ISROWVISIBLE, static_cast<WPARAM>(row)));
+    EXPECT_FALSE(send(SCM_ISROWVISIBLE, static_cast<WPARAM>(top + 5)));
   }
 }
 
