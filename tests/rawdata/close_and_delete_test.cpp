@@ -1,32 +1,15 @@
-// Closing and deleting: the last flush, and the handle variable at 0 afterwards (their failures are
-// swept in fault_sweep_test.cpp); and the lock-failure status of every function for handles that
-// name no file context (freed, foreign), which only the simulated platform answers safely.
+// Deleting, and the lock-failure status of every function for handles that name no file context
+// (none, freed, foreign), which only the simulated platform answers safely. Closing with its last
+// flush, and deleting an open file, are swept in fault_sweep_test.cpp.
 #include <gtest/gtest.h>
 
 #include "rawdata/file_context.h"
-#include "signal_file_test.h"
+#include "raw_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-using CloseAndDelete = SignalFileTest;
-
-TEST_F(CloseAndDelete, ClosingWritesTheCachedPointsAndFreesTheContext) {
-  HGLOBAL handle = nullptr;
-  EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
-  EXPECT_EQ(DSupRwdCloseRawdataFile(nullptr), 0);
-  handle = create(108);
-  clockAt(1);
-  ASSERT_EQ(write(handle, 108, {7, 8, 9}), 0);
-  context(handle).indexMemory = GlobalAlloc(GHND, 10);  // freed with the context
-  release(handle);
-  ASSERT_EQ(fileSize(), 6146u);
-  const dsupreader::SignalFile file = closeAndVerify(handle);
-  EXPECT_EQ(file.points, (std::vector<double>{7, 8, 9}));
-  EXPECT_EQ(file.integer("endTime"), 100);
-  EXPECT_EQ(handle, nullptr);
-  EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0) << "closing twice through the same variable";
-}
+using CloseAndDelete = RawFileTest;
 
 TEST_F(CloseAndDelete, DeletingClosesTheHandleFirst) {
   HGLOBAL handle = create(130), none = nullptr;
@@ -59,6 +42,7 @@ TEST_F(CloseAndDelete, HandlesOfNoFileContextGiveTheLockFailureStatusOfEachFunct
     EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), handle ? 8 : 0);
     EXPECT_EQ(handle, nullptr);
   }
+  EXPECT_EQ(DSupRwdCloseRawdataFile(nullptr), 0);
   EXPECT_EQ(GlobalFree(small), nullptr) << "memory that is no file context is left alone";
   EXPECT_EQ(GlobalFree(unknownType), nullptr);
 }

@@ -1,19 +1,22 @@
-// Long random recordings of every type, read back point for point by the independent reader:
-// batches of random sizes, random clock steps (timed flushes fall where they fall), forced
-// flushes, start times and header writes in between.
+// Long random recordings read back by the independent reader. Signal files of every type, point for
+// point: batches of random sizes, random clock steps (timed flushes fall where they fall), forced
+// flushes, start times and header writes in between. Spectra files, record for record: random
+// kinds, codings, record sizes from none to the largest, value ranges with and without the escape,
+// random clock steps, and snapshots in between, each a finished file of the records given so far.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <filesystem>
 #include <random>
 
-#include "signal_file_test.h"
+#include "raw_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-using RoundTrip = SignalFileTest;
+using RoundTrip = RawFileTest;
 
 TEST_F(RoundTrip, EveryTypeReadsBackEveryPointWithoutAViolation) {
   for (const LONG type : {108, 130, 179, 181}) {
@@ -73,6 +76,37 @@ TEST_F(RoundTrip, EveryTypeReadsBackEveryPointWithoutAViolation) {
       for (std::size_t i = 0; i < expected.size(); ++i)
         ASSERT_EQ(std::bit_cast<std::uint64_t>(file.points[i]), std::bit_cast<std::uint64_t>(expected[i])) << i;
     }
+  }
+}
+
+TEST_F(RoundTrip, EverySpectrumAndTheIndexReadBackWithoutAViolation) {
+  std::filesystem::create_directory(temp.file("copy"));
+  for (unsigned seed : {1u, 2u, 3u, 4u}) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    const WORD kind = static_cast<WORD>(random() % 4);
+    given.clear();
+    clockAt(0);
+    HGLOBAL handle = createSpectra(kind);
+    std::int64_t now = 0;
+    for (std::size_t n = 0; n < 700; ++n) {
+      // Sizes: mostly small, some large, now and then the largest; steps small or beyond a difference.
+      const unsigned sizeChoice = random() % 20;
+      const std::size_t count = sizeChoice < 14 ? random() % 50 : sizeChoice < 19 ? random() % 4000 : 10918;
+      const DWORD step = random() % 3 ? 40000 : 2147483647;
+      std::vector<LONG> values(count);
+      DWORD level = random();
+      for (LONG& value : values) value = static_cast<LONG>(level += random() % (2 * step + 1) - step);
+      ASSERT_EQ(record(handle, n, values, random() % 2 == 0), 0) << n;
+      clockAt(now += random() % 4);
+      if (random() % 50 == 0) {
+        ASSERT_EQ(DSupRwdRawdataSnapshot(handle, w(temp.path16() + u"copy/")), 0);
+        const dsupreader::SpectraFile copy = readSpectra("copy/RUN1.DAT");
+        ASSERT_EQ(copy.violations, std::vector<std::string>{}) << n;
+        expectRecords(copy, given, kind);
+      }
+    }
+    closeAndVerifySpectra(handle);
   }
 }
 

@@ -1,20 +1,21 @@
-// Creation of signal files: byte-exact headers of every type, rates and cache sizes, texts cut to
-// their fields, and creations that fail without leaving anything behind.
+// Creation of signal files, also with the fixed cache: byte-exact headers of every type, rates and
+// cache sizes, texts cut to their fields, and creations that fail without leaving anything behind.
 #include <gtest/gtest.h>
 
 #include "rawdata/file_context.h"
-#include "signal_file_test.h"
+#include "raw_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-using SignalCreation = SignalFileTest;
+using SignalCreation = RawFileTest;
 
 struct TypeHeader {
   LONG fileType;
   std::u16string number, kind, technique;
   std::uint8_t signalCode;
   std::size_t length;
+  Creation creation = DSupRwdCreateRawdataFile;  // the fixed-cache creation stores its own text858
 };
 
 // The whole file as the format describes it; every byte that no field names is zero.
@@ -29,7 +30,7 @@ Bytes expectedFile(const TypeHeader& type, const SignalArguments& a) {
   put(318, {0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x01});
   put(326, encodedText(type.number));
   put(347, encodedText(type.kind));
-  put(858, encodedText(u"Method 7"));
+  put(858, encodedText(type.creation == DSupRwdCreateRawdataFile ? u"Method 7" : u"TestData"));
   put(1880, encodedText(u"Operator"));
   put(2391, encodedText(u"12:30 2026-01-01"));  // the line feed stored as a space
   put(2492, encodedText(u"VIAL"));
@@ -49,14 +50,15 @@ TEST_F(SignalCreation, HeaderOfEveryTypeIsByteExactFromItsFirstMoment) {
   const TypeHeader types[] = {{108, u"108", u"GC DATA FILE", u"GC", 2, 6146},
                               {130, u"130", u"LC DATA FILE", u"LC", 3, 6146},
                               {179, u"179", u"GC DATA FILE", u"GC", 5, 6144},
-                              {181, u"181", u"GC DATA FILE", u"GC", 4, 6146}};
+                              {181, u"181", u"GC DATA FILE", u"GC", 4, 6146},
+                              {130, u"130", u"LC DATA FILE", u"LC", 3, 6146, DSupRwdCreateNRawdataFile}};
   for (const TypeHeader& type : types) {
     SCOPED_TRACE(type.fileType);
     SignalArguments arguments = argumentsFor(type.fileType);
     arguments.word252 = type.fileType == 181 ? 0x0102 : 0;  // 256 is written only behind a nonzero 252
     writeHostFile(temp.file("RUN1.DAT"), Bytes(10000, 0xEE));  // replaced
     LONG status = 77;
-    HGLOBAL handle = create(arguments, &status);
+    HGLOBAL handle = create(arguments, &status, type.creation);
     EXPECT_EQ(status, 77) << "left alone on success";
     EXPECT_EQ(fileBytes(), expectedFile(type, arguments));
     EXPECT_TRUE(readBack().verified());
@@ -66,21 +68,24 @@ TEST_F(SignalCreation, HeaderOfEveryTypeIsByteExactFromItsFirstMoment) {
 }
 
 TEST_F(SignalCreation, RateGivesTheIntervalAndACacheOf20SecondsWithinA16BitContext) {
+  const Creation rated = DSupRwdCreateRawdataFile, fixed = DSupRwdCreateNRawdataFile;  // fixed: type 130, 6146 bytes
   const struct {
+    Creation creation;
     LONG fileType;
     DWORD rateCode;
     float interval;  // milliseconds; 0: the creation is refused
     WORD cache;
-  } rates[] = {{108, 0, 50.0f, 6146}, {108, 3, 400.0f, 6146}, {130, pointsPerSecond(100), 10.0f, 6146},
-               {130, pointsPerSecond(1000), 1.0f, 20000}, {179, pointsPerSecond(5, 2), 400.0f, 6146},
-               {181, pointsPerSecond(1, 65535), 65535000.0f, 6146}, {130, pointsPerSecond(4000), 0.25f, 64239},
-               {130, 100, 0, 0}, {179, pointsPerSecond(0), 0, 0}, {181, pointsPerSecond(0, 7), 0, 0}, {108, 200, 0, 0}};
+  } rates[] = {{rated, 108, 0, 50.0f, 6146}, {rated, 108, 3, 400.0f, 6146}, {rated, 130, pointsPerSecond(100), 10.0f, 6146},
+               {rated, 130, pointsPerSecond(1000), 1.0f, 20000}, {rated, 179, pointsPerSecond(5, 2), 400.0f, 6146},
+               {rated, 181, pointsPerSecond(1, 65535), 65535000.0f, 6146}, {rated, 130, pointsPerSecond(4000), 0.25f, 64239},
+               {rated, 130, 100, 0, 0}, {rated, 179, pointsPerSecond(0), 0, 0}, {rated, 108, 200, 0, 0},
+               {fixed, 130, pointsPerSecond(1000), 1.0f, 6146}, {fixed, 130, 100, 0, 0}, {fixed, 108, 0, 0, 0}};
   for (const auto& rate : rates) {
     SCOPED_TRACE(rate.rateCode);
     SignalArguments arguments = argumentsFor(rate.fileType);
     arguments.rateCode = rate.rateCode;
     LONG status = 0;
-    HGLOBAL handle = create(arguments, &status);
+    HGLOBAL handle = create(arguments, &status, rate.creation);
     EXPECT_EQ(status, rate.interval == 0 ? 1 : 0);
     if (!handle) continue;
     const RwdFileContext& created = context(handle);
@@ -141,30 +146,6 @@ TEST_F(SignalCreation, CreatingOverAFileThatIsRecordedFailsAndKeepsTheRecording)
   EXPECT_EQ(create(argumentsFor(108), &status), nullptr);
   EXPECT_EQ(status, 1);
   EXPECT_EQ(closeAndVerify(recording).points, (std::vector<double>{1, 2, 3}));
-}
-
-TEST_F(SignalCreation, FixedCacheCreationMakesLcFilesWithTheSmallestCacheAndItsOwnText858) {
-  const struct {
-    LONG fileType;
-    DWORD rateCode;
-    bool created;
-  } creations[] = {{130, pointsPerSecond(1000), true}, {130, 100, false}, {108, 0, false}, {179, pointsPerSecond(5), false}};
-  for (const auto& c : creations) {
-    SCOPED_TRACE(c.fileType);
-    SignalArguments arguments = argumentsFor(c.fileType);
-    arguments.rateCode = c.rateCode;
-    LONG status = 0;
-    HGLOBAL handle = create(arguments, &status, DSupRwdCreateNRawdataFile);
-    EXPECT_EQ(status, c.created ? 0 : 1);
-    if (!handle) continue;
-    const RwdFileContext& created = context(handle);
-    EXPECT_EQ(created.cacheCapacity, 6146) << "20000 bytes from the rate";
-    EXPECT_EQ(created.sampleInterval, 1.0f);
-    release(handle);
-    const dsupreader::SignalFile file = closeAndVerify(handle);
-    EXPECT_EQ(file.text("text858"), u"TestData");
-    EXPECT_EQ(file.fileLength, 6146u);
-  }
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
 // The point encodings: difference blocks (108, 130), raw doubles (179), 48-bit integers (181).
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
-#include "signal_file_test.h"
+#include "raw_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-using SignalEncoding = SignalFileTest;
+using SignalEncoding = RawFileTest;
 
 TEST_F(SignalEncoding, DifferenceRecordsHoldUpTo32767AndAbsoluteRecordsTheRest) {
   const struct {
@@ -41,16 +40,14 @@ TEST_F(SignalEncoding, The79thPointStartsANewBlockAndEveryFlushEndsOne) {
   EXPECT_EQ(closeAndVerify(handle).points.size(), 81u);
 }
 
+// Values that are no number, and the extremes they leave, are read back in the round trips.
 TEST_F(SignalEncoding, Type179StoresLittleEndianDoublesAndKeepsZeroInItsRange) {
   HGLOBAL handle = create(179);
   ASSERT_EQ(write(handle, 179, {1.0, 2.0, 3.0, 4.0, 5.0}), 0);
   ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
   EXPECT_EQ(fileSize(), 6144u + 40);
   EXPECT_EQ(slice(fileBytes(), 6144, 8), (Bytes{0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
-  EXPECT_EQ(slice(fileBytes(), 290, 8), (Bytes{0x40, 0xA0, 0, 0, 0, 0, 0, 0})) << "largest 5.0, smallest 0.0";
-  ASSERT_EQ(write(handle, 179, {std::nan(""), -2.0}), 0);
-  const dsupreader::SignalFile file = closeAndVerify(handle);
-  EXPECT_EQ(file.real("minValueA"), -2.0) << "a value that is no number changes no extreme";
+  EXPECT_EQ(closeAndVerify(handle).real("minValueA"), 0.0);
 }
 
 TEST_F(SignalEncoding, Type181HoldsTheValueRoundedDownWithin48Bits) {
@@ -61,9 +58,8 @@ TEST_F(SignalEncoding, Type181HoldsTheValueRoundedDownWithin48Bits) {
   } cases[] = {{1.5, {0, 0, 0, 0, 0, 1}}, {-1.0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
                {-5.7, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFA}}, {4294967301.0, {0x00, 0x01, 0x00, 0x00, 0x00, 0x05}},
                {-4294967296.0, {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00}}, {-1e-300, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-               // Beyond the 48-bit range the nearest limit; no number gives 0.
-               {140737488355328.0, {0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}, {infinity, {0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-               {-1e300, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00}}, {std::nan(""), {0, 0, 0, 0, 0, 0}}};
+               // Beyond the 48-bit range the nearest limit (further ones and no number: the round trips).
+               {140737488355328.0, {0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}, {infinity, {0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value);
     HGLOBAL handle = create(181);

@@ -4,19 +4,18 @@
 
 #include <filesystem>
 
-#include "spectra_file_test.h"
+#include "raw_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-class Snapshot : public SpectraFileTest {
+class Snapshot : public RawFileTest {
  protected:
   void SetUp() override {
-    SpectraFileTest::SetUp();
+    RawFileTest::SetUp();
     std::filesystem::create_directory(temp.file("copy"));
   }
   LONG snapshot(HGLOBAL handle) const { return DSupRwdRawdataSnapshot(handle, w(temp.path16() + u"copy/")); }
-  Bytes copyBytes() const { return readHostFile(temp.file("copy/RUN1.DAT")); }
 };
 
 TEST_F(Snapshot, SignalCopyHoldsEveryPointWrittenSoFar) {
@@ -31,9 +30,9 @@ TEST_F(Snapshot, SignalCopyHoldsEveryPointWrittenSoFar) {
     HGLOBAL handle = create(c.fileType);
     ASSERT_EQ(write(handle, c.fileType, c.points), 0);
     EXPECT_EQ(snapshot(handle), 0);
-    EXPECT_EQ(copyBytes(), fileBytes());
+    EXPECT_EQ(fileBytes("copy/RUN1.DAT"), fileBytes());
     EXPECT_EQ(fileSize(), c.length);
-    EXPECT_EQ(dsupreader::readSignalFile(copyBytes()).points, c.points);
+    EXPECT_EQ(dsupreader::readSignalFile(fileBytes("copy/RUN1.DAT")).points, c.points);
     closeAndVerify(handle);
   }
 }
@@ -45,7 +44,7 @@ TEST_F(Snapshot, SpectraCopyEndsInItsIndexWhileTheDataFileGoesOn) {
     HGLOBAL handle = createSpectra(1);
     for (std::size_t n = 0; n < before; ++n) ASSERT_EQ(record(handle, n, {LONG(n), 40000}), 0);
     ASSERT_EQ(snapshot(handle), 0);
-    const dsupreader::SpectraFile copy = dsupreader::readSpectraFile(copyBytes());
+    const dsupreader::SpectraFile copy = readSpectra("copy/RUN1.DAT");
     EXPECT_EQ(copy.violations, std::vector<std::string>{});
     EXPECT_EQ(copy.integer("indexOffset"), fileSize() - 2);
     expectRecords(copy, given, 1);
@@ -54,7 +53,7 @@ TEST_F(Snapshot, SpectraCopyEndsInItsIndexWhileTheDataFileGoesOn) {
     EXPECT_EQ(recording.violations, std::vector<std::string>{});
     for (std::size_t n = before; n < before + 50; ++n) ASSERT_EQ(record(handle, n, {-5}, false), 0);
     ASSERT_EQ(snapshot(handle), 0);
-    expectRecords(dsupreader::readSpectraFile(copyBytes()), given, 1);
+    expectRecords(readSpectra("copy/RUN1.DAT"), given, 1);
     closeAndVerifySpectra(handle);
   }
 }

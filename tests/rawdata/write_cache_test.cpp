@@ -1,14 +1,18 @@
-// The write cache: the time gate, the header refresh at each flush, appends over the end mark, and
-// what a failed refresh or a short append leaves behind.
+// The write cache: the time gate, the header refresh at each flush, appends over the end mark, what
+// a failed refresh or a short append leaves behind, and a simulated hour of a 100-point-per-second
+// LC run, appended to only at the timed flushes. (The reader checks every refreshed field that
+// follows from the points at each append of the round trips.)
 #include <gtest/gtest.h>
 
-#include "signal_file_test.h"
+#include <cmath>
+
+#include "raw_file_test.h"
 #include "sim/faults.h"
 
 namespace dsuptest {
 namespace {
 
-using WriteCache = SignalFileTest;
+using WriteCache = RawFileTest;
 
 // The refresh writes ten fields; the eleventh write of a flush is the append.
 constexpr std::uint64_t appendWrite = 11;
@@ -59,8 +63,6 @@ TEST_F(WriteCache, EachFlushRefreshesTheHeaderAndAppendsANewBlockOverTheEndMark)
   EXPECT_EQ(slice(file, 6144, 12), (Bytes{0x10, 0x03, 0xFF, 0xFB, 0x00, 0x08, 0xFF, 0xFF, 0x00, 0x00}));
   EXPECT_EQ(slice(file, 278, 28), (Bytes{0, 0, 0, 13, 0, 0, 0x03, 0xE8, 0, 0, 0x04, 0x4C,  // blocks, start 1000, end 1100
                                           0, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFB, 0, 0, 0, 3, 0xFF, 0xFF, 0xFF, 0xFB}));
-  EXPECT_EQ(slice(file, 4104, 1), Bytes{1});
-  EXPECT_EQ(slice(file, 4110, 12), (Bytes{0xFF, 0xFF, 0xFF, 0xFB, 0xFF, 0xFF, 0xFF, 0xFB, 0, 0, 0, 3}));
   ASSERT_EQ(write(handle, 108, {4, 4}), 0);
   ASSERT_EQ(DSupRwdWriteCache(handle, 0), 0);
   EXPECT_EQ(slice(fileBytes(), 6152, 10), (Bytes{0x10, 0x02, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00}));
@@ -77,27 +79,15 @@ TEST_F(WriteCache, BlockCountCountsTheFileBeforeTheAppend) {
   closeAndVerify(handle);
 }
 
-TEST_F(WriteCache, EndTimeIsTheTimeOfTheLastPoint) {
-  const struct {
-    LONG fileType;
-    DWORD rateCode;
-    LONG startTime;
-    std::size_t points;
-    Bytes endTime;
-  } cases[] = {{108, 0, 1000, 1, {0x00, 0x00, 0x03, 0xE8}},
-               {130, pointsPerSecond(4000), 1000, 11, {0x00, 0x00, 0x03, 0xEB}},  // 2.5 + 0.5 cut to 3
-               {179, pointsPerSecond(5, 2), 0x3F000000, 3, {0x44, 0x48, 0x20, 0x00}},  // 0.5 + 800 as floats
-               {181, pointsPerSecond(100), 0x3F000000, 1, {0x3F, 0x00, 0x00, 0x00}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.fileType);
-    SignalArguments arguments = argumentsFor(c.fileType);
-    arguments.rateCode = c.rateCode;
-    HGLOBAL handle = create(arguments);
-    ASSERT_EQ(DSupRwdWriteStartTime(handle, c.startTime), 0);
-    ASSERT_EQ(write(handle, c.fileType, std::vector<double>(c.points, 1.0)), 0);
-    EXPECT_EQ(slice(fileBytes(), 286, 4), c.endTime);
-    closeAndVerify(handle);
-  }
+// The end time of points a whole number of milliseconds apart: EachFlushRefreshesTheHeader above.
+TEST_F(WriteCache, EndTimeRoundsTheTimeOfTheLastPointToWholeMilliseconds) {
+  SignalArguments arguments = argumentsFor(130);
+  arguments.rateCode = pointsPerSecond(4000);
+  HGLOBAL handle = create(arguments);
+  ASSERT_EQ(DSupRwdWriteStartTime(handle, 1000), 0);
+  ASSERT_EQ(write(handle, 130, std::vector<double>(11, 1.0)), 0);
+  EXPECT_EQ(slice(fileBytes(), 286, 4), (Bytes{0x00, 0x00, 0x03, 0xEB})) << "1000 + 2.5 + 0.5 cut to 1003";
+  closeAndVerify(handle);
 }
 
 TEST_F(WriteCache, FailedHeaderRefreshWritesNothingAndKeepsThePointsForTheNextFlush) {
@@ -113,30 +103,29 @@ TEST_F(WriteCache, FailedHeaderRefreshWritesNothingAndKeepsThePointsForTheNextFl
 }
 
 TEST_F(WriteCache, ShortAppendCutsTheFileBackAndTheNextPointsDecodeRight) {
-  for (LONG type : {108, 130, 179, 181}) {
-    SCOPED_TRACE(type);
-    HGLOBAL handle = create(type);
-    ASSERT_EQ(write(handle, type, {90, 100}), 0);
+  const struct {
+    LONG fileType;
+    std::vector<double> before;  // none: the short append is the first one
+  } cases[] = {{108, {90, 100}}, {130, {90, 100}}, {179, {90, 100}}, {181, {90, 100}}, {130, {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fileType);
+    HGLOBAL handle = create(c.fileType);
+    ASSERT_EQ(write(handle, c.fileType, c.before), 0);
     const Bytes before = fileBytes();
     sim::shortenWrite(appendWrite, 3);
-    EXPECT_EQ(write(handle, type, {20000, 20000}), 1004);
+    EXPECT_EQ(write(handle, c.fileType, {20000, 20000}), 1004);
     EXPECT_EQ(slice(fileBytes(), 6144, before.size()), slice(before, 6144, before.size())) << "old end, old end mark";
     EXPECT_TRUE(readBack().verified());
     // The difference base is the last value in the file, not the lost 20000.
-    ASSERT_EQ(write(handle, type, {20010, 20020}), 0);
-    EXPECT_EQ(closeAndVerify(handle).points, (std::vector<double>{90, 100, 20010, 20020}));
+    ASSERT_EQ(write(handle, c.fileType, {20010, 20020}), 0);
+    std::vector<double> expected = c.before;
+    expected.insert(expected.end(), {20010, 20020});
+    const dsupreader::SignalFile file = closeAndVerify(handle);  // the first value is the first point's
+    EXPECT_EQ(file.points, expected);
+    if (c.before.empty()) {
+      EXPECT_EQ(file.integer("minValueA"), 20010) << "a lost first append leaves no extreme";
+    }
   }
-}
-
-TEST_F(WriteCache, ShortFirstAppendForgetsTheFirstValue) {
-  HGLOBAL handle = create(130);
-  sim::shortenWrite(appendWrite, 1);
-  EXPECT_EQ(write(handle, 130, {-400, 400}), 1004);
-  EXPECT_EQ(fileSize(), 6146u);
-  ASSERT_EQ(write(handle, 130, {5, 6}), 0);
-  const dsupreader::SignalFile file = closeAndVerify(handle);
-  EXPECT_EQ(file.integer("firstValueField"), 5);
-  EXPECT_EQ(file.integer("minValueA"), 5);
 }
 
 TEST_F(WriteCache, ACountOfZeroWritesNoPointButFlushesAnAgedCache) {
@@ -149,6 +138,28 @@ TEST_F(WriteCache, ACountOfZeroWritesNoPointButFlushesAnAgedCache) {
   ASSERT_EQ(DSupRwdWriteRawdata(handle, nullptr, 0), 0);
   EXPECT_EQ(fileSize(), 6146u + 8);
   EXPECT_EQ(closeAndVerify(handle).points, std::vector<double>{2.0});
+}
+
+// The driver delivers 100 points once a second; the refresh writes ten fields, then the append.
+TEST_F(WriteCache, AnHourAt100PointsPerSecondAppendsEvery10SecondsOnly) {
+  HGLOBAL handle = create(130);
+  std::vector<std::int64_t> appendTimes;
+  std::vector<double> second(100);
+  double value = 0;
+  for (std::int64_t t = 1; t <= 3605; ++t) {
+    clockAt(t);
+    for (double& point : second) point = std::fmod(value++, 2000.0);  // a slowly changing signal
+    const std::size_t size = fileSize();
+    ASSERT_EQ(write(handle, 130, second), 0);
+    if (fileSize() != size) appendTimes.push_back(t);
+  }
+  ASSERT_EQ(appendTimes.size(), 360u);
+  for (std::size_t i = 0; i < appendTimes.size(); ++i) EXPECT_EQ(appendTimes[i], std::int64_t(10 * (i + 1)));
+  EXPECT_EQ(sim::fileCounters(temp.file("RUN1.DAT")).writes, 1 + 360 * appendWrite);
+  const dsupreader::SignalFile file = closeAndVerify(handle);  // the last 5 seconds go out at closing
+  EXPECT_EQ(sim::fileCounters(temp.file("RUN1.DAT")).writes, 1 + 361 * appendWrite);
+  EXPECT_EQ(file.points.size(), 360500u);
+  EXPECT_EQ(file.integer("endTime"), 3604990);
 }
 
 }  // namespace

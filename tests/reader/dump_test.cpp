@@ -7,12 +7,12 @@
 #include <sstream>
 
 #include "dump.h"
-#include "rawdata/spectra_file_test.h"
+#include "rawdata/raw_file_test.h"
 
 namespace dsuptest {
 namespace {
 
-class Dump : public SpectraFileTest {
+class Dump : public RawFileTest {
  protected:
   std::string recorded(LONG fileType, const std::vector<double>& points, const std::u16string& barcode = u"") {
     HGLOBAL handle = create(fileType);
