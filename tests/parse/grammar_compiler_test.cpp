@@ -6,14 +6,11 @@
 #include <iterator>
 #include <string>
 
-#include "documented_tables.h"
-#include "grammar_compiler.h"
 #include "parse_test_support.h"
 #include "table_disassembler.h"
 
+namespace dsuptest {
 namespace {
-
-using dsuptest::compileOrFail;
 
 std::string readExample(const std::string& name) {
   std::ifstream in(std::string(DSUP_GRAMMAR_EXAMPLES_DIR) + "/" + name, std::ios::binary);
@@ -27,85 +24,65 @@ std::vector<std::uint8_t> roundTrip(const std::vector<std::uint8_t>& table) {
   return compileOrFail(text.text);
 }
 
-TEST(GrammarExamples, CompileToTheDocumentedBytesAndBack) {
-  EXPECT_EQ(compileOrFail(readExample("temperature.grammar")), dsuptest::temperatureTable);
-  EXPECT_EQ(compileOrFail(readExample("flow_or_temperature.grammar")), dsuptest::keywordLookupTable);
-  EXPECT_EQ(roundTrip(dsuptest::temperatureTable), dsuptest::temperatureTable);
-  EXPECT_EQ(roundTrip(dsuptest::keywordLookupTable), dsuptest::keywordLookupTable);
+TEST(GrammarExamples, CompileToTheDocumentedBytes) {
+  EXPECT_EQ(compileOrFail(readExample("temperature.grammar")), temperatureTable);
+  EXPECT_EQ(compileOrFail(readExample("flow_or_temperature.grammar")), keywordLookupTable);
 }
 
-struct NamedGrammar {
-  const char* name;
-  const char* text;
-};
-
-void PrintTo(const NamedGrammar& grammar, std::ostream* out) { *out << grammar.name; }
-
-class RoundTrip : public ::testing::TestWithParam<NamedGrammar> {};
-
-TEST_P(RoundTrip, DisassemblyCompilesToTheSameBytes) {
-  const std::vector<std::uint8_t> table = compileOrFail(GetParam().text);
-  ASSERT_FALSE(table.empty());
-  EXPECT_EQ(roundTrip(table), table);
+TEST(Disassembler, DisassemblyCompilesToTheSameBytes) {
+  const std::vector<std::uint8_t> tables[] = {
+      temperatureTable, keywordLookupTable, compileOrFail(""),  // an empty directory
+      compileOrFail("entry -5 a\nentry 300 b\na:\n set_separator '\\t'\n set_quote 0x2227\n text_until '\\''\n"  // every operand kind
+                    " text_count 80 +short_int\n nop 513\nb:\n charset \"\\x80\\\"\\\\\\0\"\n set_tag 65535\n"
+                    " skip_field +equals\n skip_to_separator\n long_int\n goto a\n"),
+      // declared strings that literals alone would not lay out: unused, repeated, out of order
+      compileOrFail("string spare \"ZZ\"\nstring twice \"AB\"\nentry 1 a\na:\n keyword \"CD\"\n keyword twice\n"
+                    " keyword \"AB\"\n on_match a\n keyword_word \"CD\" +real\n end\n"),
+      compileOrFail("entry 1 a\nlist second y, x\nlist first x\na:\n keyword_lookup first\n keyword_lookup second\n end\n"
+                    "y:\n keyword \"alpha\"\n end\nx:\n keyword_word \"beta\"\n end\n")};
+  for (const std::vector<std::uint8_t>& table : tables) {
+    ASSERT_FALSE(table.empty());
+    EXPECT_EQ(roundTrip(table), table);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grammars, RoundTrip,
-    ::testing::Values(
-        NamedGrammar{"EmptyDirectory", ""},
-        NamedGrammar{"EveryOperandKind", "entry -5 a\nentry 300 b\na:\n set_separator '\\t'\n set_quote 0x2227\n text_until '\\''\n"
-        " text_count 80 +short_int\n nop 513\nb:\n charset \"\\x80\\\"\\\\\\0\"\n set_tag 65535\n"
-        " skip_field +equals\n skip_to_separator\n long_int\n goto a\n"},
-        // declared strings that literals alone would not lay out: unused, repeated, out of order
-        NamedGrammar{"DeclaredStrings", "string spare \"ZZ\"\nstring twice \"AB\"\nentry 1 a\na:\n keyword \"CD\"\n keyword twice\n"
-        " keyword \"AB\"\n on_match a\n keyword_word \"CD\" +real\n end\n"},
-        NamedGrammar{"TwoLists", "entry 1 a\nlist second y, x\nlist first x\na:\n keyword_lookup first\n keyword_lookup second\n end\n"
-        "y:\n keyword \"alpha\"\n end\nx:\n keyword_word \"beta\"\n end\n"}));
-
-struct Mistake {
-  const char* grammar;
-  int line;
-  const char* message;  // a part of the message
-};
-
-void PrintTo(const Mistake& mistake, std::ostream* out) { *out << mistake.message; }
-
-class GrammarMistakes : public ::testing::TestWithParam<Mistake> {};
-
-TEST_P(GrammarMistakes, AreReportedWithTheirLine) {
-  const grammar::CompiledTable compiled = grammar::compileGrammar(GetParam().grammar);
-  EXPECT_TRUE(compiled.bytes.empty());
-  ASSERT_FALSE(compiled.errors.empty());
-  EXPECT_EQ(compiled.errors[0].line, GetParam().line);
-  EXPECT_NE(compiled.errors[0].message.find(GetParam().message), std::string::npos) << compiled.errors[0].message;
+TEST(Compiler, MistakesAreReportedWithTheirLine) {
+  const struct {
+    const char* grammar;
+    int line;
+    const char* message;  // a part of the message
+  } mistakes[] = {
+      {"entry 1 a\na:\n goto nowhere\n", 3, "unknown label 'nowhere'"},
+      {"entry 1 start\nb:\n end\n", 1, "unknown label 'start'"},
+      {"entry 1 a\nlist l a, b\na:\n keyword \"TEMP\"\n end\nb:\n keyword \"flow\"\n end\n", 2, "out of order"},
+      {"entry 1 a\nlist l a, b\na:\n keyword \"TEMP\"\n end\nb:\n keyword \"Temperature\"\n end\n", 2,
+       "begins"},
+      {"entry 1 a\nlist l a\na:\n yield 1\n end\n", 2, "is not a keyword instruction"},
+      {"entry 1 a\na:\n text_count 81\n end\n", 3, "between 0 and 80"},
+      {"entry 1 a\na:\n keyword \"A\"\n yield 1\n", 4, "run past its end"},
+      {"entry 1 a\nlist l b\na:\n keyword_lookup l\n end\nb:\n keyword \"x\"\n", 7, "run past its end"},
+      {"entry 1 a\na:\n on_failure b\n end\nb:\n nop\n", 6, "run past its end"},
+      {"entry 1 a\na:\n end\na:\n end\n", 4, "already defined on line 2"},
+      {"entry 1 a\nentry 1 a\na:\n end\n", 2, "key 1 already used"},
+      {"entry 1 a\na:\n end\nb:\n", 4, "not followed by an instruction"},
+      {"entry 1 a\na:\n jump a\n", 3, "unknown instruction 'jump'"},
+      {"entry 1 a\na:\n keyword \"A\" +fast\n end\n", 3, "expected a flag"},
+      {"entry 1 a\na:\n keyword \"A\\q\"\n end\n", 3, "bad escape"},
+      {"entry 1 a\na:\n keyword \"A\\0B\"\n end\n", 3, "zero character"},
+      {"entry 1 a\na:\n charset \"\"\n end\n", 3, "1 to 127 characters"},
+      {"entry 1 a\na:\n keyword_lookup l\n end\n", 3, "unknown keyword list 'l'"},
+      {"entry 1 a\na:\n keyword s\n end\n", 3, "unknown string 's'"},
+      {"entry 40000 a\na:\n end\n", 1, "between -32768 and 32767"},
+      {"entry 1 a\na:\n yield\n end\n", 3, "expected a number"}};
+  for (const auto& mistake : mistakes) {
+    SCOPED_TRACE(mistake.message);
+    const grammar::CompiledTable compiled = grammar::compileGrammar(mistake.grammar);
+    EXPECT_TRUE(compiled.bytes.empty());
+    ASSERT_FALSE(compiled.errors.empty());
+    EXPECT_EQ(compiled.errors[0].line, mistake.line);
+    EXPECT_NE(compiled.errors[0].message.find(mistake.message), std::string::npos) << compiled.errors[0].message;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Compiler, GrammarMistakes,
-    ::testing::Values(Mistake{"entry 1 a\na:\n goto nowhere\n", 3, "unknown label 'nowhere'"},
-                      Mistake{"entry 1 start\nb:\n end\n", 1, "unknown label 'start'"},
-                      Mistake{"entry 1 a\nlist l a, b\na:\n keyword \"TEMP\"\n end\nb:\n keyword \"flow\"\n end\n", 2,
-                              "out of order"},
-                      Mistake{"entry 1 a\nlist l a, b\na:\n keyword \"TEMP\"\n end\nb:\n keyword \"Temperature\"\n end\n",
-                              2, "begins"},
-                      Mistake{"entry 1 a\nlist l a\na:\n yield 1\n end\n", 2, "is not a keyword instruction"},
-                      Mistake{"entry 1 a\na:\n text_count 81\n end\n", 3, "between 0 and 80"},
-                      Mistake{"entry 1 a\na:\n keyword \"A\"\n yield 1\n", 4, "run past its end"},
-                      Mistake{"entry 1 a\nlist l b\na:\n keyword_lookup l\n end\nb:\n keyword \"x\"\n", 7,
-                              "run past its end"},
-                      Mistake{"entry 1 a\na:\n on_failure b\n end\nb:\n nop\n", 6, "run past its end"},
-                      Mistake{"entry 1 a\na:\n end\na:\n end\n", 4, "already defined on line 2"},
-                      Mistake{"entry 1 a\nentry 1 a\na:\n end\n", 2, "key 1 already used"},
-                      Mistake{"entry 1 a\na:\n end\nb:\n", 4, "not followed by an instruction"},
-                      Mistake{"entry 1 a\na:\n jump a\n", 3, "unknown instruction 'jump'"},
-                      Mistake{"entry 1 a\na:\n keyword \"A\" +fast\n end\n", 3, "expected a flag"},
-                      Mistake{"entry 1 a\na:\n keyword \"A\\q\"\n end\n", 3, "bad escape"},
-                      Mistake{"entry 1 a\na:\n keyword \"A\\0B\"\n end\n", 3, "zero character"},
-                      Mistake{"entry 1 a\na:\n charset \"\"\n end\n", 3, "1 to 127 characters"},
-                      Mistake{"entry 1 a\na:\n keyword_lookup l\n end\n", 3, "unknown keyword list 'l'"},
-                      Mistake{"entry 1 a\na:\n keyword s\n end\n", 3, "unknown string 's'"},
-                      Mistake{"entry 40000 a\na:\n end\n", 1, "between -32768 and 32767"},
-                      Mistake{"entry 1 a\na:\n yield\n end\n", 3, "expected a number"}));
 
 TEST(Compiler, RefusesTablesBeyondTheFormatsLimits) {
   std::string bigPool = "entry 1 a\na:\n";
@@ -120,34 +97,30 @@ TEST(Compiler, RefusesTablesBeyondTheFormatsLimits) {
   }
 }
 
-struct BadTable {
-  const char* name;
-  std::size_t at;  // byte of the first example table to change
-  std::uint8_t value;
-  const char* message;
-};
-
-void PrintTo(const BadTable& table, std::ostream* out) { *out << table.name; }
-
-class TableMistakes : public ::testing::TestWithParam<BadTable> {};
-
-TEST_P(TableMistakes, AreReportedInsteadOfDisassembled) {
-  std::vector<std::uint8_t> table = dsuptest::keywordLookupTable;
-  table[GetParam().at] = GetParam().value;
-  const grammar::Disassembly disassembly = grammar::disassembleTable(table);
-  EXPECT_TRUE(disassembly.text.empty());
-  ASSERT_EQ(disassembly.errors.size(), 1u);
-  EXPECT_NE(disassembly.errors[0].message.find(GetParam().message), std::string::npos) << disassembly.errors[0].message;
+TEST(Disassembler, TableMistakesAreReportedInsteadOfDisassembled) {
+  const struct {
+    const char* name;
+    std::size_t at;  // byte of the keyword lookup table to change
+    std::uint8_t value;
+    const char* message;
+  } mistakes[] = {
+      {"KeywordIndexAwayFromTheDirectory", 2, 0x10, "not laid out"},
+      {"PartialInstruction", 6, 0x1F, "whole number"},
+      {"JumpOutOfTheProgram", 40, 0x07, "outside the program"},
+      {"OperandInsideAString", 34, 0x01, "no string starts"},
+      {"UnassignedCode", 30, 0x15, "unassigned code 21"},
+      {"ListOverrunningTheIndex", 14, 0x09, "does not head a list"},
+      {"StringOverrunningThePool", 25, 0x05, "bad length"}};
+  for (const auto& mistake : mistakes) {
+    SCOPED_TRACE(mistake.name);
+    std::vector<std::uint8_t> table = keywordLookupTable;
+    table[mistake.at] = mistake.value;
+    const grammar::Disassembly disassembly = grammar::disassembleTable(table);
+    EXPECT_TRUE(disassembly.text.empty());
+    ASSERT_EQ(disassembly.errors.size(), 1u);
+    EXPECT_NE(disassembly.errors[0].message.find(mistake.message), std::string::npos) << disassembly.errors[0].message;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Disassembler, TableMistakes,
-    ::testing::Values(BadTable{"KeywordIndexAwayFromTheDirectory", 2, 0x10, "not laid out"},
-                      BadTable{"PartialInstruction", 6, 0x1F, "whole number"},
-                      BadTable{"JumpOutOfTheProgram", 40, 0x07, "outside the program"},
-                      BadTable{"OperandInsideAString", 34, 0x01, "no string starts"},
-                      BadTable{"UnassignedCode", 30, 0x15, "unassigned code 21"},
-                      BadTable{"ListOverrunningTheIndex", 14, 0x09, "does not head a list"},
-                      BadTable{"StringOverrunningThePool", 25, 0x05, "bad length"}));
-
 }  // namespace
+}  // namespace dsuptest

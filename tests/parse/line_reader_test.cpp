@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "line_file.h"
@@ -13,45 +14,32 @@ namespace {
 using LineReading = dsuptest::LineFileTest;
 using dsuptest::text;
 
-struct Read {
-  INT capacity;
-  const char* text;
-  INT result;
-};
-
-struct NarrowCase {
-  const char* name;
-  std::string file;
-  std::vector<Read> reads;
-};
-
-void PrintTo(const NarrowCase& c, std::ostream* out) { *out << c.name; }
-
-class NarrowLines : public LineReading, public ::testing::WithParamInterface<NarrowCase> {};
-
-TEST_P(NarrowLines, ReadOneLinePerCall) {
-  HANDLE file = open(GetParam().file);
-  for (const Read& read : GetParam().reads) {
-    char buffer[16];
-    std::fill(std::begin(buffer), std::end(buffer), '#');
-    EXPECT_EQ(DSupReadLineFromFile(buffer, read.capacity, file), read.result);
-    if (read.capacity >= 0) EXPECT_STREQ(buffer, read.text);
-    else EXPECT_EQ(buffer[0], '#');  // no room even for the terminator
+TEST_F(LineReading, NarrowFilesGiveOneLinePerCall) {
+  const struct {
+    const char* name;
+    std::string file;
+    std::vector<std::tuple<INT, const char*, INT>> reads;  // capacity, text stored, result
+  } cases[] = {{"carriage returns are dropped", "AB\r\nCD", {{10, "AB\n", 1}, {10, "CD", 1}, {10, "", 0}}},
+               {"also inside a line", "A\rB\n", {{10, "AB\n", 1}}},
+               {"a long line is cut", "ABCD\nEF\n", {{2, "AB", 1}, {10, "EF\n", 1}}},
+               {"capacity 0 still consumes the line", "AB\nC", {{0, "", 0}, {10, "C", 1}}},
+               {"a negative capacity stores nothing", "AB\nC", {{-1, "", 0}, {10, "C", 1}}},
+               {"empty lines keep their line feed", "\r\n\n", {{10, "\n", 1}, {10, "\n", 1}, {10, "", 0}}},
+               {"carriage returns alone before the end", "\r\r", {{10, "", 0}}},
+               {"an empty file", "", {{10, "", 0}, {10, "", 0}}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    HANDLE file = open(c.file);
+    for (const auto& [capacity, text, result] : c.reads) {
+      char buffer[16];
+      std::fill(std::begin(buffer), std::end(buffer), '#');
+      EXPECT_EQ(DSupReadLineFromFile(buffer, capacity, file), result);
+      if (capacity >= 0) EXPECT_STREQ(buffer, text);
+      else EXPECT_EQ(buffer[0], '#');  // no room even for the terminator
+    }
+    CloseHandle(file);
   }
-  CloseHandle(file);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    LineReading, NarrowLines,
-    ::testing::Values(
-        NarrowCase{"CarriageReturnsAreDropped", "AB\r\nCD", {{10, "AB\n", 1}, {10, "CD", 1}, {10, "", 0}}},
-        NarrowCase{"CarriageReturnInsideALine", "A\rB\n", {{10, "AB\n", 1}}},
-        NarrowCase{"LongLineIsCut", "ABCD\nEF\n", {{2, "AB", 1}, {10, "EF\n", 1}}},
-        NarrowCase{"CapacityZeroStillConsumes", "AB\nC", {{0, "", 0}, {10, "C", 1}}},
-        NarrowCase{"NegativeCapacityStoresNothing", "AB\nC", {{-1, "", 0}, {10, "C", 1}}},
-        NarrowCase{"EmptyLinesKeepTheirLineFeed", "\r\n\n", {{10, "\n", 1}, {10, "\n", 1}, {10, "", 0}}},
-        NarrowCase{"CarriageReturnsAloneBeforeTheEnd", "\r\r", {{10, "", 0}}},
-        NarrowCase{"EmptyFile", "", {{10, "", 0}, {10, "", 0}}}));
 
 TEST_F(LineReading, WideLinesTakeTwoBytesPerUnitAndDropAnOddLastByte) {
   HANDLE file = open(std::string("\xFF\xFE" "A\0\r\0\n\0" "B\0C", 11));

@@ -11,8 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/platform_test.h"
-#include "common/wide_text.h"
+#include "line_file.h"
 #include "method_grammar.h"
 
 namespace {
@@ -99,58 +98,45 @@ Method readMethod(HANDLE file) {
   return method;
 }
 
-struct LineEnd {
-  const char* name;
-  const char* characters;
-};
+using MethodFile = dsuptest::LineFileTest;
 
-void PrintTo(const LineEnd& end, std::ostream* out) { *out << end.name; }
-
-class MethodFile : public dsuptest::PlatformTest, public ::testing::WithParamInterface<LineEnd> {};
-
-TEST_P(MethodFile, EveryValueIsRead) {
+TEST_F(MethodFile, EveryValueIsReadWithEitherLineEnd) {
   std::ifstream in(METHOD_FILE, std::ios::binary);
-  std::vector<std::uint8_t> bytes;
-  for (char c : std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())) {
-    const std::string_view end = GetParam().characters;
-    if (c == '\n') bytes.insert(bytes.end(), end.begin(), end.end());
-    else bytes.push_back(static_cast<std::uint8_t>(c));
+  const std::string written(std::istreambuf_iterator<char>(in), {});
+  for (const std::string_view end : {"\n", "\r\n"}) {
+    SCOPED_TRACE(end.size());
+    std::string text;
+    for (char c : written) text += c == '\n' ? std::string(end) : std::string(1, c);
+    HANDLE file = open(text);
+    const Method method = readMethod(file);
+    CloseHandle(file);
+
+    EXPECT_EQ(method.comments, 3);
+    EXPECT_EQ(method.blanks, 2);
+    EXPECT_EQ(method.sections, 3);
+    EXPECT_EQ(method.name, "Isocratic 5 um C18, 250 mm");
+    EXPECT_EQ(method.author, "L. Example (QA)");
+    EXPECT_EQ(method.mode, 2);
+    EXPECT_EQ(method.flow, 1.25);
+    EXPECT_EQ(method.pressureMax, 400);
+    EXPECT_EQ(method.pressureMin, 5);
+    EXPECT_EQ(method.ovenTemperature, 40.5);
+    EXPECT_EQ(method.runTime, 12.5);
+    EXPECT_EQ(method.injectionVolume, 10);
+    EXPECT_EQ(method.wavelength, 254);
+    EXPECT_EQ(method.bandwidth, 4);
+    EXPECT_EQ(method.channel, 'B');
+    EXPECT_EQ(method.dataPoints, 480000);
+    EXPECT_TRUE(method.columnHeads);
+    const std::vector<Row> rows = {
+        {0.00, 1.250, 5, "linear", "EV0001"},  {1.00, 1.250, 5, "linear", "EV0002"},
+        {2.50, 1.000, 20, "convex", "EV0003"}, {4.00, 1.000, 45, "linear", "EV0004"},
+        {5.50, 0.800, 60, "concave", "EV0005"}, {7.00, 0.800, 95, "step", "EV0006"},
+        {8.00, 0.800, 95, "linear", "EV0007"}, {9.00, 1.250, 5, "step", "EV0008"},
+        {10.50, 1.250, 5, "linear", "EV0009"}, {11.25, 1.250, 5, "linear", "EV0010"},
+        {12.50, 1.250, 5, "linear", "EV0011"}};
+    EXPECT_EQ(method.rows, rows);
   }
-  dsuptest::writeHostFile(temp.file("method.txt"), bytes);
-  HANDLE file = CreateFileW(dsuptest::w(temp.file16("method.txt")), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  const Method method = readMethod(file);
-  CloseHandle(file);
-
-  EXPECT_EQ(method.comments, 3);
-  EXPECT_EQ(method.blanks, 2);
-  EXPECT_EQ(method.sections, 3);
-  EXPECT_EQ(method.name, "Isocratic 5 um C18, 250 mm");
-  EXPECT_EQ(method.author, "L. Example (QA)");
-  EXPECT_EQ(method.mode, 2);
-  EXPECT_EQ(method.flow, 1.25);
-  EXPECT_EQ(method.pressureMax, 400);
-  EXPECT_EQ(method.pressureMin, 5);
-  EXPECT_EQ(method.ovenTemperature, 40.5);
-  EXPECT_EQ(method.runTime, 12.5);
-  EXPECT_EQ(method.injectionVolume, 10);
-  EXPECT_EQ(method.wavelength, 254);
-  EXPECT_EQ(method.bandwidth, 4);
-  EXPECT_EQ(method.channel, 'B');
-  EXPECT_EQ(method.dataPoints, 480000);
-  EXPECT_TRUE(method.columnHeads);
-  const std::vector<Row> rows = {
-      {0.00, 1.250, 5, "linear", "EV0001"},  {1.00, 1.250, 5, "linear", "EV0002"},
-      {2.50, 1.000, 20, "convex", "EV0003"}, {4.00, 1.000, 45, "linear", "EV0004"},
-      {5.50, 0.800, 60, "concave", "EV0005"}, {7.00, 0.800, 95, "step", "EV0006"},
-      {8.00, 0.800, 95, "linear", "EV0007"}, {9.00, 1.250, 5, "step", "EV0008"},
-      {10.50, 1.250, 5, "linear", "EV0009"}, {11.25, 1.250, 5, "linear", "EV0010"},
-      {12.50, 1.250, 5, "linear", "EV0011"}};
-  EXPECT_EQ(method.rows, rows);
 }
-
-INSTANTIATE_TEST_SUITE_P(LineEnds, MethodFile,
-                         ::testing::Values(LineEnd{"LineFeed", "\n"}, LineEnd{"CarriageReturnLineFeed", "\r\n"}));
 
 }  // namespace
