@@ -3,7 +3,7 @@
 #include <dsup.h>
 #include <gtest/gtest.h>
 
-#include "line_file.h"
+#include "parse_test_support.h"
 #include "sim/faults.h"
 
 namespace {

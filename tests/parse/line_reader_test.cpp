@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "line_file.h"
+#include "parse_test_support.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "line_file.h"
 #include "method_grammar.h"
+#include "parse_test_support.h"
 
 namespace {
 

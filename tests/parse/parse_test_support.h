@@ -1,5 +1,6 @@
-// The parser's tests: the two reference tables of the parse table format byte for byte, grammars
-// compiled with the grammar compiler, and one parse of one text.
+// The parse tests: a file of the test's directory opened for reading as a driver opens its text
+// files, the two reference tables of the parse table format byte for byte, grammars compiled with
+// the grammar compiler, and one parse of one text.
 #pragma once
 
 #include <dsup.h>
@@ -11,9 +12,22 @@
 #include <string_view>
 #include <vector>
 
+#include "common/platform_test.h"
+#include "common/wide_text.h"
 #include "grammar_compiler.h"
 
 namespace dsuptest {
+
+class LineFileTest : public PlatformTest {
+ protected:
+  HANDLE open(const std::string& bytes) {
+    writeHostFile(temp.file("lines.txt"), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    HANDLE file = CreateFileW(w(temp.file16("lines.txt")), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    return file;
+  }
+};
 
 // Key 7: KEYWORD TEMP with the equals and real flags, YIELD 1, END.
 inline const std::vector<std::uint8_t> temperatureTable = {

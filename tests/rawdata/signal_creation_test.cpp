@@ -91,7 +91,6 @@ TEST_F(SignalCreation, RateGivesTheIntervalAndACacheOf20SecondsWithinA16BitConte
     const RwdFileContext& created = context(handle);
     EXPECT_EQ(created.sampleInterval, rate.interval);
     EXPECT_EQ(created.cacheCapacity, rate.cache);
-    EXPECT_EQ(GlobalSize(handle), dsup::contextFixedSize + rate.cache);
     release(handle);
     EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
   }
