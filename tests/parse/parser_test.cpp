@@ -1,6 +1,6 @@
 // The token parser over the documented tables and small grammars: results and values, blanks
-// against tabs, the test rule with armed jumps, numbers (the decimal syntax only, the field widths,
-// saturation), fields and text copies, and the cursor's limits.
+// against tabs, numbers (the decimal syntax only, the field widths, saturation), text copies, the
+// test rule with armed jumps, fields, keywords and character sets, and the cursor's limits.
 #include <dsup.h>
 #include <gtest/gtest.h>
 
@@ -58,31 +58,6 @@ TEST(ParseExamples, KeyOutsideTheDirectoryGivesZeroAndKeepsPc) {
   }
 }
 
-TEST(TestRule, ArmedJumpTurnsTheNextTestIntoAChoice) {
-  const struct {
-    const char* arm;
-    const char* text;
-    INT result;
-    WORD resultCode;
-    int cursor;
-  } cases[] = {{"on_failure", "b", DSUP_PARSE_YIELDED, 2, 0},        // failure jumps, no error
-               {"on_failure", "ab", DSUP_PARSE_YIELDED, 1, 2},       // a match goes on
-               {"on_failure", "ax", DSUP_PARSE_SYNTAX_ERROR, 0, 1},  // disarmed after one test
-               {"on_match", "ab", DSUP_PARSE_YIELDED, 2, 1},         // jumps behind the keyword
-               {"on_match", "bb", DSUP_PARSE_YIELDED, 1, 1}};        // a failure goes on, no error
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.arm) + " " + c.text);
-    ParseRun run(compileOrFail(std::string("entry 1 start\nstart:\n") + c.arm +
-                               " other\n keyword \"A\"\n keyword \"B\"\n yield 1\n end\nother:\n yield 2\n end\n"),
-                 c.text);
-    ASSERT_EQ(run.next(), c.result);
-    EXPECT_EQ(run.cursorOffset(), c.cursor);
-    if (c.result == DSUP_PARSE_YIELDED) {
-      EXPECT_EQ(copyOf(run.state.resultCode), c.resultCode);
-    }
-  }
-}
-
 TEST(Numbers, AreStoredAndTheCursorMovesOverWhatWasRead) {
   const std::vector<std::uint8_t> table = compileOrFail(
       "entry 0 short\nentry 1 long\nentry 2 real\nshort:\n short_int\n yield 1\n end\n"
@@ -134,7 +109,7 @@ TEST(Numbers, AreStoredAndTheCursorMovesOverWhatWasRead) {
 }
 
 TEST(TextFields, TextCopiesKeepEightyCharactersWhateverTheCount) {
-  ParseRun until(compileOrFail("entry 1 a\na:\n text_until ','\n yield 1\n charset \",\"\n yield 2\n end\n"),
+  ParseRun until(compileOrFail("entry 1 a\na:\n text_until ','\n yield 1\n charset \";,\"\n yield 2\n end\n"),
                  std::string(100, 'x') + ",rest");
   ASSERT_EQ(until.next(), DSUP_PARSE_YIELDED);
   EXPECT_EQ(std::string(until.state.text), std::string(80, 'x'));
@@ -154,65 +129,55 @@ TEST(TextFields, TextCopiesKeepEightyCharactersWhateverTheCount) {
   }
 }
 
-TEST(TextFields, SkipFieldStepsOverOneFieldAndItsSeparator) {
+// Each grammar's entry 1 runs up to its first result or error. The test rule: on_failure or
+// on_match armed before two keyword tests, with the jump target `other`, which yields 2.
+TEST(Steps, StopWhereTheyMatchedOrFailedAndNeverPassTheTerminatingZero) {
+  const auto armed = [](const char* arm) {
+    return std::string("entry 1 start\nstart:\n ") + arm + " other\n keyword \"A\"\n keyword \"B\"\n yield 1\n end\n"
+           "other:\n yield 2\n end\n";
+  };
+  const auto skipField = [](const char* quote) {
+    return std::string("entry 1 a\na:\n set_separator ','\n set_quote ") + quote + "\n skip_field\n yield 1\n end\n";
+  };
+  const auto step = [](const char* step) { return std::string("entry 1 a\na:\n ") + step + "\n yield 1\n end\n"; };
   const struct {
-    const char* quote;
-    const char* text;
-    INT result;
-    int cursor;
-  } cases[] = {{"'\"'", "\"a b\",next", DSUP_PARSE_YIELDED, 6},
-               {"'\"'", ",next", DSUP_PARSE_YIELDED, 1},  // empty field
-               {"'\"'", "abc,next", DSUP_PARSE_SYNTAX_ERROR, 0},
-               {"'\"'", "\"abc", DSUP_PARSE_YIELDED, 4},
-               {"'\"'", "", DSUP_PARSE_YIELDED, 0},
-               {"0", "abc,next", DSUP_PARSE_YIELDED, 4}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("quote ") + c.quote + " " + c.text);
-    ParseRun run(compileOrFail(std::string("entry 1 a\na:\n set_separator ','\n set_quote ") + c.quote +
-                               "\n skip_field\n yield 1\n end\n"),
-                 c.text);
-    EXPECT_EQ(run.next(), c.result);
-    EXPECT_EQ(run.cursorOffset(), c.cursor);
-  }
-}
-
-TEST(Keywords, KeywordWordPassesOverTheRestOfTheWordAndCharsetsMindCase) {
-  const auto table = compileOrFail(
-      "entry 1 word\nentry 2 plain\nentry 3 set\n"
-      "word:\n keyword_word \"TEMP\" +equals +real\n yield 1\n end\n"
-      "plain:\n keyword \"TEMP\" +equals +real\n yield 1\n end\n"
-      "set:\n charset \"ABC\"\n yield 1\n end\n");
-  ParseRun word(table, "Temperature = 40", 1);
-  EXPECT_EQ(word.next(), DSUP_PARSE_YIELDED);
-  EXPECT_EQ(copyOf(word.state.realValue), 40.0);
-  ParseRun plain(table, "Temperature = 40", 2);
-  EXPECT_EQ(plain.next(), DSUP_PARSE_SYNTAX_ERROR);
-  EXPECT_EQ(plain.cursorOffset(), 4);
-  ParseRun upper(table, "B", 3);
-  EXPECT_EQ(upper.next(), DSUP_PARSE_YIELDED);
-  EXPECT_EQ(copyOf(upper.state.matchedChar), 'B');
-  ParseRun lower(table, "b", 3);
-  EXPECT_EQ(lower.next(), DSUP_PARSE_SYNTAX_ERROR);
-}
-
-TEST(Cursor, NeverPassesTheTerminatingZero) {
-  const struct {
-    const char* grammar;  // instruction 0 of entry 1, then yield 1 and end
+    std::string grammar;
     std::size_t patchAt;  // a byte of the pool to turn into a zero (0: none)
     const char* text;
     INT result;
+    WORD resultCode;
     int cursor;
-  } cases[] = {{"keyword \"AXB\"", 2, "a", DSUP_PARSE_YIELDED, 1},  // a keyword with a zero
-               {"charset \"\\0x\"", 0, "", DSUP_PARSE_SYNTAX_ERROR, 0},  // a character set with a zero
-               {"set_separator '\\0'\n skip_to_separator", 0, "abc", DSUP_PARSE_YIELDED, 3},
-               {"real", 0, "  ", DSUP_PARSE_SYNTAX_ERROR, 2}};
+  } cases[] = {{armed("on_failure"), 0, "b", DSUP_PARSE_YIELDED, 2, 0},        // failure jumps, no error
+               {armed("on_failure"), 0, "ab", DSUP_PARSE_YIELDED, 1, 2},       // a match goes on
+               {armed("on_failure"), 0, "ax", DSUP_PARSE_SYNTAX_ERROR, 0, 1},  // disarmed after one test
+               {armed("on_match"), 0, "ab", DSUP_PARSE_YIELDED, 2, 1},         // jumps behind the keyword
+               {armed("on_match"), 0, "bb", DSUP_PARSE_YIELDED, 1, 1},         // a failure goes on, no error
+               {skipField("'\"'"), 0, "\"a b\",next", DSUP_PARSE_YIELDED, 1, 6},
+               {skipField("'\"'"), 0, ",next", DSUP_PARSE_YIELDED, 1, 1},  // an empty field
+               {skipField("'\"'"), 0, "abc,next", DSUP_PARSE_SYNTAX_ERROR, 0, 0},
+               {skipField("'\"'"), 0, "\"abc", DSUP_PARSE_YIELDED, 1, 4},
+               {skipField("'\"'"), 0, "", DSUP_PARSE_YIELDED, 1, 0},
+               {skipField("0"), 0, "abc,next", DSUP_PARSE_YIELDED, 1, 4},
+               // keyword_word passes over the rest of the word, keyword does not; character sets mind case
+               {step("keyword_word \"TEMP\" +equals +real"), 0, "Temperature = 40", DSUP_PARSE_YIELDED, 1, 16},
+               {step("keyword \"TEMP\" +equals +real"), 0, "Temperature = 40", DSUP_PARSE_SYNTAX_ERROR, 0, 4},
+               {step("charset \"ABC\""), 0, "B", DSUP_PARSE_YIELDED, 1, 1},
+               {step("charset \"ABC\""), 0, "b", DSUP_PARSE_SYNTAX_ERROR, 0, 0},
+               // zeros in the pool and the text
+               {step("keyword \"AXB\""), 2, "a", DSUP_PARSE_YIELDED, 1, 1},
+               {step("charset \"\\0x\""), 0, "", DSUP_PARSE_SYNTAX_ERROR, 0, 0},
+               {step("set_separator '\\0'\n skip_to_separator"), 0, "abc", DSUP_PARSE_YIELDED, 1, 3},
+               {step("real"), 0, "  ", DSUP_PARSE_SYNTAX_ERROR, 0, 2}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.grammar);
-    std::vector<std::uint8_t> table = compileOrFail(std::string("entry 1 a\na:\n") + c.grammar + "\n yield 1\n end\n");
+    SCOPED_TRACE(c.grammar + "on " + c.text);
+    std::vector<std::uint8_t> table = compileOrFail(c.grammar);
     if (c.patchAt) table[static_cast<std::size_t>(table[4]) + c.patchAt] = 0;
     ParseRun run(table, c.text);
-    EXPECT_EQ(run.next(), c.result);
+    ASSERT_EQ(run.next(), c.result);
     EXPECT_EQ(run.cursorOffset(), c.cursor);
+    if (c.result == DSUP_PARSE_YIELDED) {
+      EXPECT_EQ(copyOf(run.state.resultCode), c.resultCode);
+    }
   }
 }
 
