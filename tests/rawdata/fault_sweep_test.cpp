@@ -81,7 +81,6 @@ class FaultSweep : public RawFileTest {
   // A spectra file created at second 0; the records arrive within the first 10 seconds, so that they
   // wait in the cache and the timed flush does not write them.
   void recordSpectra(std::size_t count, std::size_t values) {
-    given.clear();
     clockAt(0);
     handle_ = createSpectra(1);
     clockAt(1);

@@ -66,8 +66,12 @@ class RawFileTest : public PlatformTest {
 
   // Parameters of a spectra file in the test's directory, side files there too.
   RwdHeaderParameters parametersFor(WORD kind, const std::u16string& fileName = u"RUN1.DAT") const;
+  // Creates a spectra file; the records given are then those of this file.
   HGLOBAL createSpectra(WORD kind = 1) { return createSpectra(parametersFor(kind)); }
-  static HGLOBAL createSpectra(RwdHeaderParameters parameters) { return DSupRwdCreateSpectraFile(&parameters); }
+  HGLOBAL createSpectra(RwdHeaderParameters parameters) {
+    given.clear();
+    return DSupRwdCreateSpectraFile(&parameters);
+  }
   // Descriptor number n: value n × 1000 + 7, fields n, 2, 3, n + 100, extension 0x04030201 + n.
   static RwdSpectrumDescriptor descriptorFor(std::size_t n);
   // Writes record n through the handle variable and remembers it as given.

@@ -80,7 +80,6 @@ TEST_F(Spectra, RecordBytesOfEveryKindAndCoding) {
   };
   for (const auto& r : records) {
     SCOPED_TRACE(r.expected.size());
-    given.clear();
     HGLOBAL handle = createSpectra(r.kind);
     ASSERT_EQ(record(handle, 1, r.values, r.differences), 0);
     closeAndVerifySpectra(handle);
@@ -110,7 +109,6 @@ TEST_F(Spectra, SideFileTakesTheIndexAtThe204thEntryUnderTheDataFileNameAndGoesA
   } names[] = {{"RUN1.DAT", u"", "RUN1.tmp"}, {"RUN.2.CH", u"", "RUN.2.tmp"}, {"RUN1", u"side.d/", "side.tmp"}};
   for (const auto& name : names) {
     SCOPED_TRACE(name.sideFile);
-    given.clear();
     RwdHeaderParameters parameters = parametersFor(1, u16(name.fileName));
     put(parameters.sideFileDirectory, temp.path16() + name.sideDirectory);
     HGLOBAL handle = createSpectra(parameters);
