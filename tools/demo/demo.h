@@ -3,7 +3,10 @@
 // prints what it did and returns whether everything held.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace demo {
 
@@ -30,6 +33,9 @@ bool editMethodInDialog(Method& method);
 // Writes the method to a text file in `directory`, reads it back line by line, parses each line
 // with the driver's compiled grammar and checks that the same values come back.
 bool roundTripMethodFile(const std::string& directory, const Method& method);
+
+// The bytes of a file the demo wrote, for the reader to verify; says why when it cannot read them.
+std::optional<std::vector<std::uint8_t>> readBack(const std::string& path);
 
 // UTF-16 of an ASCII text (paths of the demo are ASCII), and back, for the library's wide texts.
 std::u16string wide(const std::string& text);

@@ -81,12 +81,8 @@ bool writeLateHeaderFields(HGLOBAL file, const Run& run, int runNumber) {
 // Reads the file back and checks it against the format and against the points that went in.
 bool verify(const std::string& directory, const std::string& name, std::size_t expectedPoints) {
   const std::string path = directory + name;
-  std::string error;
-  const auto bytes = dsupreader::loadFile(path, error);
-  if (!bytes) {
-    std::cout << "    cannot read " << path << ": " << error << "\n";
-    return false;
-  }
+  const auto bytes = readBack(path);
+  if (!bytes) return false;
   const dsupreader::SignalFile file = dsupreader::readSignalFile(*bytes);
   const sim::FileCounters counters = sim::fileCounters(path);
   double lowest = 0, highest = 0;

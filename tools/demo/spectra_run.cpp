@@ -45,12 +45,8 @@ std::vector<LONG> spectrumAt(Chromatogram& elution, int second) {
 
 bool verify(const std::string& directory, const std::string& name, std::size_t expectedRecords) {
   const std::string path = directory + name;
-  std::string error;
-  const auto bytes = dsupreader::loadFile(path, error);
-  if (!bytes) {
-    std::cout << "    cannot read " << path << ": " << error << "\n";
-    return false;
-  }
+  const auto bytes = readBack(path);
+  if (!bytes) return false;
   const dsupreader::SpectraFile file = dsupreader::readSpectraFile(*bytes);
   std::cout << "  " << std::left << std::setw(22) << name << std::right << " type 131  "
             << std::setw(4) << file.records.size() << " spectra  " << std::setw(4) << file.index.size()
