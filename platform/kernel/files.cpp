@@ -47,12 +47,26 @@ FileState& state() {
   return *instance;
 }
 
+// The open file behind a handle; 0, closed and foreign handles give null and ERROR_INVALID_HANDLE.
 OpenFile* findFile(FileState& s, HANDLE handle) {
-  return s.files.find(reinterpret_cast<std::uintptr_t>(handle));
+  OpenFile* file = s.files.find(reinterpret_cast<std::uintptr_t>(handle));
+  if (!file) SetLastError(ERROR_INVALID_HANDLE);
+  return file;
 }
 
 bool readsData(DWORD access) { return (access & GENERIC_READ) != 0; }
 bool writesData(DWORD access) { return (access & GENERIC_WRITE) != 0; }
+
+// As findFile, for an operation that needs the handle opened with some access: a handle without
+// it gives null and ERROR_ACCESS_DENIED, as reading a write-only handle does on Win32.
+OpenFile* findFileWithAccess(FileState& s, HANDLE handle, bool (*permitted)(DWORD access)) {
+  OpenFile* file = findFile(s, handle);
+  if (file && !permitted(file->access)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return nullptr;
+  }
+  return file;
+}
 bool deletes(DWORD access) { return (access & DELETE) != 0; }
 
 // Whether an open with (access, shareMode) may stand beside an open handle of the same file.
@@ -170,15 +184,8 @@ extern "C" BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD bytes, LPDWO
   if (bytesRead) *bytesRead = 0;
   FileState& s = state();
   std::lock_guard lock(s.mutex);
-  OpenFile* file = findFile(s, handle);
-  if (!file) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-  if (!readsData(file->access)) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return FALSE;
-  }
+  OpenFile* file = findFileWithAccess(s, handle, readsData);
+  if (!file) return FALSE;
   qxplatform::countFileEvent(file->path, qxplatform::FileEvent::read);
   if (qxplatform::enterOperation(sim::Operation::fileRead).fail) {
     SetLastError(ERROR_READ_FAULT);
@@ -206,15 +213,8 @@ extern "C" BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD bytes, LPD
   if (bytesWritten) *bytesWritten = 0;
   FileState& s = state();
   std::lock_guard lock(s.mutex);
-  OpenFile* file = findFile(s, handle);
-  if (!file) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-  if (!writesData(file->access)) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return FALSE;
-  }
+  OpenFile* file = findFileWithAccess(s, handle, writesData);
+  if (!file) return FALSE;
   const qxplatform::FaultDecision fault = qxplatform::enterOperation(sim::Operation::fileWrite);
   if (fault.fail) {
     qxplatform::countFileEvent(file->path, qxplatform::FileEvent::write, 0);
@@ -245,10 +245,7 @@ extern "C" DWORD WINAPI SetFilePointer(HANDLE handle, LONG distance, PLONG dista
   FileState& s = state();
   std::lock_guard lock(s.mutex);
   OpenFile* file = findFile(s, handle);
-  if (!file) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return INVALID_SET_FILE_POINTER;
-  }
+  if (!file) return INVALID_SET_FILE_POINTER;
   std::int64_t move = distance;
   if (distanceHigh)
     move = static_cast<std::int64_t>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(*distanceHigh)) << 32) |
@@ -282,9 +279,10 @@ extern "C" DWORD WINAPI GetFileSize(HANDLE handle, LPDWORD sizeHigh) {
   FileState& s = state();
   std::lock_guard lock(s.mutex);
   OpenFile* file = findFile(s, handle);
+  if (!file) return INVALID_FILE_SIZE;
   struct stat info;
-  if (!file || ::fstat(file->descriptor, &info) != 0) {
-    SetLastError(file ? ERROR_ACCESS_DENIED : ERROR_INVALID_HANDLE);
+  if (::fstat(file->descriptor, &info) != 0) {
+    SetLastError(ERROR_ACCESS_DENIED);
     return INVALID_FILE_SIZE;
   }
   const auto size = static_cast<std::uint64_t>(info.st_size);
@@ -296,13 +294,9 @@ extern "C" DWORD WINAPI GetFileSize(HANDLE handle, LPDWORD sizeHigh) {
 extern "C" BOOL WINAPI SetEndOfFile(HANDLE handle) {
   FileState& s = state();
   std::lock_guard lock(s.mutex);
-  OpenFile* file = findFile(s, handle);
-  if (!file) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-  if (!writesData(file->access) ||
-      ::ftruncate(file->descriptor, static_cast<off_t>(file->position)) != 0) {
+  OpenFile* file = findFileWithAccess(s, handle, writesData);
+  if (!file) return FALSE;
+  if (::ftruncate(file->descriptor, static_cast<off_t>(file->position)) != 0) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }

@@ -110,6 +110,28 @@ TEST_F(Files, DeletingFollowsOpenHandles) {
   CloseHandle(file);
 }
 
+TEST_F(Files, HandlesReadAndWriteOnlyWithTheAccessTheyWereOpenedWith) {
+  const DWORD sharesAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
+  HANDLE writer = open("access.dat", GENERIC_READ | GENERIC_WRITE, sharesAll, CREATE_ALWAYS);
+  write(writer, "data");
+  HANDLE reader = open("access.dat", GENERIC_READ, sharesAll, OPEN_EXISTING);
+  char buffer[4] = {};
+  DWORD count = 7;
+  EXPECT_FALSE(WriteFile(reader, "more", 4, &count, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(count, 0u);
+  // Refused, and the file keeps its length; the error is not pinned (Wine reports
+  // ERROR_INVALID_PARAMETER where Windows reports ERROR_ACCESS_DENIED).
+  EXPECT_FALSE(SetEndOfFile(reader));
+  HANDLE writeOnly = open("access.dat", GENERIC_WRITE, sharesAll, OPEN_EXISTING);
+  EXPECT_FALSE(ReadFile(writeOnly, buffer, 4, &count, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  CloseHandle(writeOnly);
+  CloseHandle(reader);
+  CloseHandle(writer);
+  EXPECT_EQ(contents("access.dat"), "data");
+}
+
 TEST_F(Files, InvalidHandlesFail) {
   HGLOBAL memory = GlobalAlloc(GHND, 4);
   HANDLE closed = record("closed.dat");
