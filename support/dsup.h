@@ -39,6 +39,11 @@
 /* Calling convention of the exports: WINAPI (stdcall in the 32-bit build), except for the
  * functions with a variable argument list, which are cdecl. */
 #define DSUP_CALL WINAPI
+#if defined(_WIN32)
+#define DSUP_CDECL __cdecl
+#else
+#define DSUP_CDECL
+#endif
 
 /* Nothing is thrown across the interface: in C++ every export is noexcept. */
 #if defined(__cplusplus)
@@ -445,6 +450,193 @@ DSUP_API LONG DSUP_CALL DSupRwdWriteSpectrumRecord(HGLOBAL* handle, const RwdSpe
 DSUP_API LONG DSUP_CALL DSupRwdRawdataSnapshot(HGLOBAL handle, LPCWSTR directory) DSUP_NOEXCEPT;
 
 /* ==== Standard dialogs, field access and validation =========================================== */
+
+/* A driver shows its method and configuration dialogs as standard dialogs: modal dialogs run by the
+ * library's dialog procedure with a data block of their own, the driver's callbacks (the types
+ * above) and an area of the driver's own of any size. A field that the user changed is checked by
+ * the driver's field check when the user leaves it; a field in error holds the focus until it is
+ * corrected; Enter activates the dialog's Enter button; Cancel and the buttons 30000 to 30100 never
+ * start a field check; a dialog whose permission the current user lacks is read-only.
+ *
+ * The functions below that take a dialog window do nothing (or return 0 or null) for a window
+ * that is not a running standard dialog, unless they say they work on any dialog. */
+
+/* Private dialog messages of standard dialogs. WM_DSUPCHECKFIELD (posted when a field loses the
+ * focus: wParam its id, lParam its window) runs the deferred field check; WM_DSUPENTERDEFAULT
+ * (wParam 1 or 0) shows the Enter button as the default button or as a plain one. */
+#define WM_DSUPCHECKFIELD (WM_USER + 2000)
+#define WM_DSUPENTERDEFAULT (WM_USER + 2001)
+
+/* Runs a standard dialog from template `templateValue` of `instance` (passed on whole to the
+ * host's dialog function), owned by the first visible window among `owner` and its parents, and
+ * returns when it has ended: the value the driver gave EndDialog, 0 when the user cancelled
+ * through the standard Cancel handling (commandProc returned nonzero for IDCANCEL), or -1 when
+ * the dialog could not be started (no memory, `owner` not a window or no visible window above it,
+ * a standard dialog of that owner running already, no such template); nothing is shown then.
+ * `enterButtonId`: the button that Enter activates (0 none, 1 OK, -1 none and Cancel becomes the
+ * default button); `enterDefaultAtStart` (low 8 bits): the Enter button looks like the default
+ * button from the start; `keepFocusButtonId` (low 16 bits compared): a button whose click puts
+ * the focus back into the current field; `callerDataSize` bytes, zero-filled, for the driver
+ * (DSupGetStandardDialogData); the callbacks may be null; `initParam` is the lParam of
+ * WM_INITDIALOG. The dialog is editable for everybody. */
+DSUP_API INT DSUP_CALL DSupInitDlg(HWND owner, HINSTANCE instance, DWORD templateValue, LONG enterButtonId,
+                                   INT enterDefaultAtStart, LONG keepFocusButtonId, DWORD callerDataSize,
+                                   DSupMessageHook messageHook, DSupFieldCheckProc fieldCheckProc,
+                                   DSupCommandProc commandProc, DSupFieldChangeProc fieldChangeProc,
+                                   DLGPROC dialogProc, LPARAM initParam) DSUP_NOEXCEPT;
+
+/* As DSupInitDlg; the dialog is read-only (DSupDialogIsReadOnly) for a user who does not hold
+ * permission `permissionNumber` when that is above 0. */
+DSUP_API INT DSUP_CALL DSupInitDlgEx(HWND owner, HINSTANCE instance, DWORD templateValue, LONG enterButtonId,
+                                     INT enterDefaultAtStart, LONG keepFocusButtonId, DWORD callerDataSize,
+                                     DSupMessageHook messageHook, DSupFieldCheckProc fieldCheckProc,
+                                     DSupCommandProc commandProc, DSupFieldChangeProc fieldChangeProc,
+                                     DLGPROC dialogProc, LPARAM initParam, LONG permissionNumber) DSUP_NOEXCEPT;
+
+/* As DSupInitDlg without a message hook, with a 16-bit template number (the low 16 bits of
+ * `templateNumber`). */
+DSUP_API INT DSUP_CALL DSupInitializeStandardDialog(HWND owner, HINSTANCE instance, UINT templateNumber,
+                                                    LONG enterButtonId, INT enterDefaultAtStart,
+                                                    LONG keepFocusButtonId, DWORD callerDataSize,
+                                                    DSupFieldCheckProc fieldCheckProc, DSupCommandProc commandProc,
+                                                    DSupFieldChangeProc fieldChangeProc, DLGPROC dialogProc,
+                                                    LPARAM initParam) DSUP_NOEXCEPT;
+
+/* As DSupInitializeStandardDialog, read-only without permission `permissionNumber` (DSupInitDlgEx). */
+DSUP_API INT DSUP_CALL DSupInitializeStandardDialogEx(HWND owner, HINSTANCE instance, UINT templateNumber,
+                                                      LONG enterButtonId, INT enterDefaultAtStart,
+                                                      LONG keepFocusButtonId, DWORD callerDataSize,
+                                                      DSupFieldCheckProc fieldCheckProc, DSupCommandProc commandProc,
+                                                      DSupFieldChangeProc fieldChangeProc, DLGPROC dialogProc,
+                                                      LPARAM initParam, LONG permissionNumber) DSUP_NOEXCEPT;
+
+/* The driver's area of the standard dialog (callerDataSize bytes, zero at the start; a valid
+ * address also for a size of 0), valid until the creation function returns; null for any other
+ * window. */
+DSUP_API void* DSUP_CALL DSupGetStandardDialogData(HWND dialog) DSUP_NOEXCEPT;
+
+/* 0 swallows every command message of the dialog (buttons, fields, menus: nothing reaches the
+ * callbacks); nonzero turns the standard processing on again. */
+DSUP_API void DSUP_CALL DSupEnableVantaDialog(HWND dialog, BOOL enabled) DSUP_NOEXCEPT;
+
+/* Makes button `enterButtonId` the one that Enter activates; the old one loses the default look
+ * and the new one, when enabled, gets it before the call returns. */
+DSUP_API void DSUP_CALL DSupSetEnterButtonId(HWND dialog, LONG enterButtonId) DSUP_NOEXCEPT;
+
+/* Enables or disables the Enter button (nothing when the dialog has none). */
+DSUP_API void DSUP_CALL DSupEnableEnterKey(HWND dialog, BOOL enable) DSUP_NOEXCEPT;
+
+/* 1 when the standard dialog is read-only for the current user (its permission number is above 0
+ * and the authorization service, asked anew at every call, says the user lacks it); 0 otherwise,
+ * and for any other window. */
+DSUP_API BOOL DSUP_CALL DSupDialogIsReadOnly(HWND dialog) DSUP_NOEXCEPT;
+
+/* ---- Numbers in fields: formatting and reading (any dialog) ---------------------------------- */
+
+/* Writes `value` into `buffer` as the text that best fits a field `width` characters wide:
+ * fixed-point while the integer digits fit, else the exponent form (1.235e08, 1.2e-003); `digits`
+ * n >= 0 asks for n decimals, -n for at most n with trailing zeros dropped (trim mode), in which
+ * small values switch to the exponent form when it shows more significant digits. A value that is
+ * not finite is written "inf", "-inf" or "nan". The text is at most DSUP_FLOAT_TEXT_CAPACITY - 1
+ * characters long, and kept so whatever width and digits ask for.
+ * REQUIRES: buffer has room for DSUP_FLOAT_TEXT_CAPACITY characters. */
+#define DSUP_FLOAT_TEXT_CAPACITY 102
+DSUP_API void DSUP_CALL DoubleFormat(LPWSTR buffer, double value, INT width, INT digits) DSUP_NOEXCEPT;
+
+/* The number of average-width characters of the control's font that fit across its client area;
+ * 0 when the dialog has no such control or it has no device context. */
+DSUP_API INT DSUP_CALL DSupGetDlgItemWidth(HWND dialog, INT id) DSUP_NOEXCEPT;
+
+/* Writes `value` into the control formatted by DoubleFormat for the control's width and `digits`.
+ * The write notifies the dialog as any text change does (DSupSetFloatField does not). */
+DSUP_API void DSUP_CALL DSupSetDlgItemFloat(HWND dialog, INT id, double value, INT digits) DSUP_NOEXCEPT;
+
+/* Reads the control's text (its first 42 characters) as a number: a sign, digits with an optional
+ * decimal point and an optional exponent of at least one digit, blanks around it allowed and
+ * nothing else (no inf, nan or hexadecimal texts). Sets *valid (when not null) to 1 when the text
+ * is such a number or empty (an empty field, and a missing control, read as 0.0), else to 0; the
+ * value is not to be used then. */
+DSUP_API double DSUP_CALL DSupGetDlgItemFloat(HWND dialog, INT id, BOOL* valid) DSUP_NOEXCEPT;
+
+/* As DSupGetDlgItemFloat: stores the value through `value` in every case and returns the validity. */
+DSUP_API BOOL DSUP_CALL DSupGetDlgItemFloatNew(HWND dialog, INT id, double* value) DSUP_NOEXCEPT;
+
+/* The length of the control's text in characters; 0 when the dialog has no such control. */
+DSUP_API INT DSUP_CALL DSupGetDlgItemLength(HWND dialog, INT id) DSUP_NOEXCEPT;
+
+/* ---- Field access ---------------------------------------------------------------------------- */
+
+/* The Set functions write a field of a standard dialog without the write counting as the user's
+ * change (the field is not marked as modified, the field change callback is not called); for any
+ * other window they write nothing. The Update functions write (as the Set function does) only
+ * when the field does not show the value already. Text numbers are texts of the dialog's own
+ * module. A missing control is skipped. */
+DSUP_API void DSUP_CALL DSupSetTextField(HWND dialog, INT id, LPCWSTR text) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupUpdateTextField(HWND dialog, INT id, LPCWSTR text) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupSetIntField(HWND dialog, INT id, LONG value, BOOL isSigned) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupUpdateIntField(HWND dialog, INT id, LONG value, BOOL isSigned) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupSetFloatField(HWND dialog, INT id, double value, INT digits) DSUP_NOEXCEPT;
+/* Compares exactly: a field showing a rounded form of the value is written again. */
+DSUP_API void DSUP_CALL DSupUpdateFloatField(HWND dialog, INT id, double value, INT digits) DSUP_NOEXCEPT;
+/* Text `textNumber` (at most 99 characters); a number without a text leaves the field alone. */
+DSUP_API void DSUP_CALL DSupSetStringField(HWND dialog, INT id, UINT textNumber) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupUpdateStringField(HWND dialog, INT id, UINT textNumber) DSUP_NOEXCEPT;
+
+/* Combo boxes, buttons and enabling, in any dialog. */
+
+/* Selects item `index`; 1 when it was selected, 0 otherwise (also for -1, which clears the
+ * selection, and for a missing control). */
+DSUP_API BOOL DSUP_CALL DSupSetComboSelect(HWND dialog, INT id, INT index) DSUP_NOEXCEPT;
+
+/* 1 with the selected item's index in *index; 0 (and *index untouched) when nothing is selected
+ * or the control is missing. */
+DSUP_API BOOL DSUP_CALL DSupGetComboSelect(HWND dialog, INT id, INT* index) DSUP_NOEXCEPT;
+
+/* Inserts the items of `text`, separated by line feeds, each at `position` (-1 appends, so the
+ * items keep their order; a fixed position puts them there in reverse order). An empty piece is an
+ * empty item. The text is not changed. */
+DSUP_API void DSUP_CALL DSupInsertComboText(HWND dialog, INT id, INT position, LPCWSTR text) DSUP_NOEXCEPT;
+
+/* As DSupInsertComboText with text `textNumber` of the dialog's module (at most 511 characters). */
+DSUP_API void DSUP_CALL DSupInsertComboString(HWND dialog, INT id, INT position, UINT textNumber) DSUP_NOEXCEPT;
+
+/* Sets a check button's state: 0 unchecked, 1 checked, 2 indeterminate. */
+DSUP_API void DSUP_CALL DSupSetButton(HWND dialog, INT id, UINT state) DSUP_NOEXCEPT;
+
+/* Enables or disables the control; DSupEnableDlgItems every control from firstId to lastId. */
+DSUP_API void DSUP_CALL DSupEnableDlgItem(HWND dialog, INT id, BOOL enable) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupEnableDlgItems(HWND dialog, INT firstId, INT lastId, BOOL enable) DSUP_NOEXCEPT;
+
+/* The field markers of a standard dialog: the last change needs no check any more; no field is in
+ * error; field `id` is in error (the dialog holds the user there until it is corrected). */
+DSUP_API void DSUP_CALL DSupClearLastFieldModified(HWND dialog) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupClearLastFieldError(HWND dialog) DSUP_NOEXCEPT;
+DSUP_API void DSUP_CALL DSupSetFieldError(HWND dialog, INT id) DSUP_NOEXCEPT;
+
+/* ---- Entry error and choice messages --------------------------------------------------------- */
+
+/* Message `messageNumber` (low 16 bits) of `messageInstance`, formatted with the further arguments
+ * by the wide printf conventions (%s takes a WCHAR text), in a warning box owned by the dialog.
+ * Field `id` is marked as in error and has the focus afterwards, so that leaving it checks it anew;
+ * a standard dialog's pending field check is not started by the box taking the focus. */
+DSUP_API void DSUP_CDECL DSupDialogEntryError(HWND dialog, INT id, HINSTANCE messageInstance, UINT messageNumber,
+                                           ...) DSUP_NOEXCEPT;
+
+/* As DSupDialogEntryError, with text `insertNumber` of `insertInstance` (at most 99 characters;
+ * empty when there is none) as the first insert of the message, before the further arguments. */
+DSUP_API void DSUP_CDECL DSupDialogErrorMessage(HWND dialog, INT id, HINSTANCE messageInstance, UINT messageNumber,
+                                             HINSTANCE insertInstance, UINT insertNumber, ...) DSUP_NOEXCEPT;
+
+/* A warning that the user may accept: the message in a box with OK and Cancel. Returns 1 when the
+ * user chose OK (the field is not in error); 0 otherwise, with the field in error and the focus in
+ * it. */
+DSUP_API BOOL DSUP_CDECL DSupDialogChoice(HWND dialog, INT id, HINSTANCE messageInstance, UINT messageNumber,
+                                       ...) DSUP_NOEXCEPT;
+
+/* The message with its insert text as DSupDialogErrorMessage shows it, owned by `owner` (any
+ * window), without touching a field or the focus. */
+DSUP_API void DSUP_CDECL DSupCheckErrorMessage(HWND owner, HINSTANCE messageInstance, UINT messageNumber,
+                                            HINSTANCE insertInstance, UINT insertNumber, ...) DSUP_NOEXCEPT;
 
 /* ==== Timetables and run-time entries ========================================================= */
 

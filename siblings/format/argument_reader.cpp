@@ -56,4 +56,12 @@ bool ArgumentListReader::next(ArgumentType type, ArgumentValue& value) {
   return false;
 }
 
+bool LeadingArgumentsReader::next(ArgumentType type, ArgumentValue& value) {
+  if (position_ < leading_.size()) {
+    ArgumentListReader one(leading_.subspan(position_++, 1));
+    return one.next(type, value);
+  }
+  return rest_.next(type, value);
+}
+
 }  // namespace qxformat

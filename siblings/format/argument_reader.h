@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -52,6 +53,19 @@ class ArgumentListReader final : public ArgumentReader {
  private:
   std::span<const FormatArgument> arguments_;
   std::size_t position_ = 0;
+};
+
+// The arguments of a list, then those of a C variable argument list.
+class LeadingArgumentsReader final : public ArgumentReader {
+ public:
+  LeadingArgumentsReader(std::span<const FormatArgument> leading, std::va_list rest) : leading_(leading), rest_(rest) {}
+
+  bool next(ArgumentType type, ArgumentValue& value) override;
+
+ private:
+  std::span<const FormatArgument> leading_;
+  std::size_t position_ = 0;
+  VariableArgumentReader rest_;
 };
 
 }  // namespace qxformat

@@ -61,4 +61,10 @@ FormatResult formatWide(char16_t* buffer, std::size_t capacity, const char16_t* 
   return formatWith(buffer, capacity, format, reader);
 }
 
+FormatResult formatWide(char16_t* buffer, std::size_t capacity, const char16_t* format,
+                        std::span<const FormatArgument> leading, std::va_list rest) noexcept {
+  LeadingArgumentsReader reader(leading, rest);
+  return formatWith(buffer, capacity, format, reader);
+}
+
 }  // namespace qxformat

@@ -68,4 +68,9 @@ FormatResult formatWide(char16_t* buffer, std::size_t capacity, const char16_t* 
 FormatResult formatWide(char16_t* buffer, std::size_t capacity, const char16_t* format,
                         std::span<const FormatArgument> arguments) noexcept;
 
+// Formats from the `leading` arguments, then from a C variable argument list: for a caller that
+// puts arguments of its own in front of those it was given. The list is read through a copy.
+FormatResult formatWide(char16_t* buffer, std::size_t capacity, const char16_t* format,
+                        std::span<const FormatArgument> leading, std::va_list rest) noexcept;
+
 }  // namespace qxformat
