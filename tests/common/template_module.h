@@ -1,6 +1,6 @@
-// Dialog templates described in code, and a module of the test program that carries them as its
-// resources, so that DialogBoxParamW and CreateDialogParamW find them by number or name as they
-// find a driver's templates. On the simulated platform the module is one of the platform layer
+// Dialog templates and numbered texts described in code, and a module of the test program that
+// carries them as its resources, so that DialogBoxParamW and CreateDialogParamW find the templates
+// by number or name, and LoadStringW the texts, as they find a driver's. On the simulated platform the module is one of the platform layer
 // (PlatformAddDialogTemplate); on Windows it is a DLL of resources written for the test and loaded.
 #pragma once
 
@@ -44,9 +44,12 @@ class TemplateModule {
   bool add(WORD number, const DialogTemplate& dialogTemplate);
   bool add(std::u16string_view name, const DialogTemplate& dialogTemplate);
 
-  // The module with every template added so far, or null when it cannot be made. On Windows a
-  // template added after this call makes the next call load a new module; the earlier ones stay
-  // loaded until the end, so that their dialogs keep their instance.
+  // Adds (or replaces) text `id` of the module's string table.
+  bool addString(UINT id, std::u16string_view text);
+
+  // The module with every template and text added so far, or null when it cannot be made. On
+  // Windows a template or text added after this call makes the next call load a new module; the
+  // earlier ones stay loaded until the end, so that their dialogs keep their instance.
   HINSTANCE instance();
 
  private:

@@ -31,6 +31,10 @@ bool TemplateModule::add(std::u16string_view name, const DialogTemplate& dialogT
   return resources_->add(std::u16string(name).c_str(), dialogTemplate);
 }
 
+bool TemplateModule::addString(UINT id, std::u16string_view text) {
+  return PlatformAddString(resources_->module, id, std::u16string(text).c_str());
+}
+
 HINSTANCE TemplateModule::instance() { return resources_->module; }
 
 }  // namespace dsuptest

@@ -4,6 +4,7 @@
 // and are deleted with the module.
 #include "common/template_module.h"
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <variant>
@@ -44,6 +45,7 @@ struct TemplateModule::Resources {
   };
 
   std::map<Name, std::vector<BYTE>> templates;
+  std::map<UINT, std::wstring> strings;
   std::vector<LoadedModule> loaded;
   bool changed = true;
 
@@ -60,7 +62,32 @@ struct TemplateModule::Resources {
       written =
           written && UpdateResourceW(update, RT_DIALOG, resourceName(name), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
                                      const_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+    for (auto& [block, bytes] : stringBlocks())
+      written = written && UpdateResourceW(update, RT_STRING, MAKEINTRESOURCEW(block),
+                                           MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), bytes.data(),
+                                           static_cast<DWORD>(bytes.size()));
     return EndUpdateResourceW(update, !written) && written;
+  }
+
+  // The string table as resources hold it: texts 16 to a block (block n + 1 holds the texts 16n to
+  // 16n + 15), each text a length and its code units, a missing one of length 0.
+  std::map<WORD, std::vector<BYTE>> stringBlocks() const {
+    std::map<WORD, std::vector<WCHAR>> units;
+    for (auto& [id, text] : strings) {
+      std::vector<WCHAR>& block = units[static_cast<WORD>(id / 16 + 1)];
+      if (block.empty()) block.assign(16, 0);
+      // Texts before this one in its block were added in order of their ids; find this one's place.
+      std::size_t position = 0;
+      for (UINT before = id & ~15u; before < id; ++before) position += 1 + block[position];
+      block[position] = static_cast<WCHAR>(text.size());
+      block.insert(block.begin() + static_cast<std::ptrdiff_t>(position) + 1, text.begin(), text.end());
+    }
+    std::map<WORD, std::vector<BYTE>> blocks;
+    for (auto& [block, codeUnits] : units) {
+      const auto* bytes = reinterpret_cast<const BYTE*>(codeUnits.data());
+      blocks[block].assign(bytes, bytes + codeUnits.size() * sizeof(WCHAR));
+    }
+    return blocks;
   }
 
   HMODULE load() {
@@ -98,6 +125,12 @@ bool TemplateModule::add(std::u16string_view name, const DialogTemplate& dialogT
   std::wstring capitals(name.begin(), name.end());
   CharUpperBuffW(capitals.data(), static_cast<DWORD>(capitals.size()));
   resources_->templates[capitals] = win32::dialogTemplateBytes(dialogTemplate);
+  resources_->changed = true;
+  return true;
+}
+
+bool TemplateModule::addString(UINT id, std::u16string_view text) {
+  resources_->strings[id] = std::wstring(text.begin(), text.end());
   resources_->changed = true;
   return true;
 }
