@@ -56,8 +56,12 @@
  * 10. Dialog manager keys (IsDialogMessageW): Tab and Shift+Tab move over the visible, enabled
  *     WS_TABSTOP controls in creation order, wrapping around; Enter sends WM_COMMAND with BN_CLICKED
  *     for the focused default push button, else for DM_GETDEFID's button (nothing when that button
- *     is disabled), else WM_COMMAND IDOK; Escape sends WM_COMMAND IDCANCEL. A multi-line edit keeps
- *     Enter only with ES_WANTRETURN. A click on a push button does not make it the default button.
+ *     is disabled; the default id is IDOK until the template or DM_SETDEFID sets one, and a button's
+ *     default look does not change it), else WM_COMMAND IDOK; Escape sends WM_COMMAND IDCANCEL.
+ *     A multi-line edit takes every key (DLGC_WANTALLKEYS) and does the dialog's part itself: Enter
+ *     with ES_WANTRETURN makes a new line; without, the focus moves to DM_GETDEFID's button and
+ *     Enter is pressed there (a carriage return typed into it makes no new line); Escape posts
+ *     WM_CLOSE; Tab and Shift+Tab move on. A click on a push button does not make it the default button.
  *     WM_CLOSE is a posted click of IDCANCEL (a beep when that button is disabled).
  * 11. Dialog procedures: a nonzero result makes DWLP_MSGRESULT the message's result (except for
  *     WM_INITDIALOG and the WM_CTLCOLOR* messages); a zero result leaves the message to the

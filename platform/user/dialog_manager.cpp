@@ -99,9 +99,9 @@ void setDefaultId(HWND dialog, int id) {
 LRESULT defaultIdReply(HWND dialog) {
   auto state = dialogState(dialog);
   if (!state || state->ended) return 0;
-  if (state->defaultId) return MAKELONG(state->defaultId, DC_HASDEFID);
-  if (const HWND button = findDefaultButton(dialog)) return MAKELONG(GetDlgCtrlID(button), DC_HASDEFID);
-  return 0;
+  // Until a default id is set, it is IDOK: a button that only has the default look (BM_SETSTYLE)
+  // is not the dialog's default button.
+  return MAKELONG(state->defaultId ? state->defaultId : IDOK, DC_HASDEFID);
 }
 
 }  // namespace qxplatform::user

@@ -65,6 +65,8 @@ bool replaceSelection(HWND edit, EditState& state, std::u16string_view insert) {
   return true;
 }
 
+bool isInsideDialog(HWND edit) { return isOfClass(GetParent(edit), dialogClass); }
+
 void typeCharacter(HWND edit, EditState& state, char16_t character) {
   if (character == 0x16) {  // Ctrl+V
     SendMessageW(edit, WM_PASTE, 0, 0);
@@ -76,21 +78,46 @@ void typeCharacter(HWND edit, EditState& state, char16_t character) {
     if (state.anchor == state.caret && state.caret > 0) state.anchor = state.caret - 1;
     changed = replaceSelection(edit, state, u"");
   } else if (character == u'\r') {
-    if (state.style & ES_MULTILINE) changed = replaceSelection(edit, state, u"\r\n");
+    // In a dialog, only a multi-line edit that wants returns makes a new line: for the others the
+    // Enter key belongs to the dialog.
+    const bool wantsReturn = (state.style & ES_WANTRETURN) || !isInsideDialog(edit);
+    if ((state.style & ES_MULTILINE) && wantsReturn) changed = replaceSelection(edit, state, u"\r\n");
   } else if (character >= u' ') {
     changed = replaceSelection(edit, state, std::u16string_view(&character, 1));
   }
   if (changed) notifyChange(edit);
 }
 
-LRESULT dialogCode(const EditState& state, const MSG* message) {
+LRESULT dialogCode(const EditState& state) {
   LRESULT code = DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
-  // A multi-line edit keeps Enter only when it wants returns; otherwise Enter presses the dialog's
-  // default button.
-  if ((state.style & ES_MULTILINE) && (state.style & ES_WANTRETURN) && message &&
-      message->message == WM_KEYDOWN && message->wParam == VK_RETURN)
-    code |= DLGC_WANTALLKEYS;
+  // A multi-line edit takes every key in a dialog and does the dialog's part itself (dialogKey).
+  if (state.style & ES_MULTILINE) code |= DLGC_WANTALLKEYS;
   return code;
+}
+
+// The keys of the dialog in a multi-line edit, which takes every key: Enter without ES_WANTRETURN
+// moves the focus to the dialog's default button and presses Enter there, Escape closes the
+// dialog, Tab goes on to the next control.
+void dialogKey(HWND edit, const EditState& state, WPARAM key) {
+  const HWND dialog = GetParent(edit);
+  switch (key) {
+    case VK_RETURN: {
+      if ((state.style & ES_WANTRETURN) || GetKeyState(VK_CONTROL) < 0) return;
+      const auto reply = static_cast<DWORD>(SendMessageW(dialog, DM_GETDEFID, 0, 0));
+      if (HIWORD(reply) != DC_HASDEFID) return;
+      if (const HWND button = GetDlgItem(dialog, LOWORD(reply))) {
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+        PostMessageW(button, WM_KEYDOWN, VK_RETURN, 0);
+      }
+      return;
+    }
+    case VK_ESCAPE:
+      PostMessageW(dialog, WM_CLOSE, 0, 0);
+      return;
+    case VK_TAB:
+      SendMessageW(dialog, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0 ? 1 : 0, 0);
+      return;
+  }
 }
 
 LRESULT getSelection(const EditState& state, WPARAM startOut, LPARAM endOut) {
@@ -145,7 +172,10 @@ LRESULT CALLBACK editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lP
     case EM_GETLIMITTEXT:
       return static_cast<LRESULT>(state->limit);
     case WM_GETDLGCODE:
-      return dialogCode(*state, reinterpret_cast<const MSG*>(lParam));
+      return dialogCode(*state);
+    case WM_KEYDOWN:
+      if ((state->style & ES_MULTILINE) && isInsideDialog(edit)) dialogKey(edit, *state, wParam);
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       // The caret goes to the character under the mouse, then the edit takes the focus.

@@ -29,6 +29,7 @@ struct Registry {
   std::map<std::uintptr_t, std::u16string> liveHandles;   // handle value -> its user
   std::uintptr_t nextHandleValue = firstHandleValue;
   UINT rejectedHandles = 0;
+  UINT questions = 0;  // permission questions asked since the last reset
 };
 
 Registry& registry() {
@@ -64,6 +65,7 @@ extern "C" HAUTHORIZATIONSERVICE WINAPI cIAuthorizationServiceGetInstance(void) 
 extern "C" BOOL WINAPI cIAuthorizationServiceIsPermittedEnum(HAUTHORIZATIONSERVICE service, LONG permission) noexcept {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
+  ++r.questions;
   const auto handle = r.liveHandles.find(valueOf(service));
   if (handle == r.liveHandles.end()) {
     reject(r);
@@ -111,6 +113,7 @@ extern "C" void WINAPI AuthorizationReset(void) noexcept {
   r.permissions.clear();
   r.currentUser.assign(defaultUser);  // fits the small-string buffer: no allocation
   r.rejectedHandles = 0;
+  r.questions = 0;
 }
 
 extern "C" UINT WINAPI AuthorizationLiveHandles(void) noexcept {
@@ -123,4 +126,10 @@ extern "C" UINT WINAPI AuthorizationRejectedHandles(void) noexcept {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
   return r.rejectedHandles;
+}
+
+extern "C" UINT WINAPI AuthorizationQuestions(void) noexcept {
+  Registry& r = registry();
+  std::lock_guard lock(r.mutex);
+  return r.questions;
 }

@@ -25,8 +25,8 @@ LUMOMANAGEDWRAPPER_API BOOL WINAPI AuthorizationSetCurrentUser(LPCWSTR userName)
 LUMOMANAGEDWRAPPER_API BOOL WINAPI AuthorizationSetPermission(LPCWSTR userName, LONG permission,
                                                               BOOL granted) QX_SIBLING_NOEXCEPT;
 
-/* Forgets every user and permission, makes "user" current and sets the count of rejected handles
- * to 0. Live handles stay live (and are still counted). */
+/* Forgets every user and permission, makes "user" current and sets the counts of rejected handles
+ * and of questions to 0. Live handles stay live (and are still counted). */
 LUMOMANAGEDWRAPPER_API void WINAPI AuthorizationReset(void) QX_SIBLING_NOEXCEPT;
 
 /* Handles obtained and not yet destroyed. */
@@ -35,6 +35,9 @@ LUMOMANAGEDWRAPPER_API UINT WINAPI AuthorizationLiveHandles(void) QX_SIBLING_NOE
 /* Calls made with a handle that was not live (destroyed already, or never obtained) since the
  * last reset: a handle destroyed twice shows here. */
 LUMOMANAGEDWRAPPER_API UINT WINAPI AuthorizationRejectedHandles(void) QX_SIBLING_NOEXCEPT;
+
+/* Permission questions (cIAuthorizationServiceIsPermittedEnum) asked since the last reset. */
+LUMOMANAGEDWRAPPER_API UINT WINAPI AuthorizationQuestions(void) QX_SIBLING_NOEXCEPT;
 
 #ifdef __cplusplus
 }

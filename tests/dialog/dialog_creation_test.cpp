@@ -6,16 +6,11 @@ namespace dsuptest {
 
 namespace {
 
-constexpr WORD methodDialog = 10;
-constexpr int flowField = 101;
-
 class DialogCreation : public StandardDialogTest {
  protected:
   void SetUp() override {
     StandardDialogTest::SetUp();
-    addTemplate(methodDialog, {{u"Edit", flowField, WS_VISIBLE | WS_TABSTOP | WS_BORDER, nullptr, 10, 10, 60, 12},
-                               {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP, u"OK", 10, 40, 40, 14},
-                               {u"Button", IDCANCEL, WS_VISIBLE | WS_TABSTOP, u"Cancel", 60, 40, 40, 14}});
+    addMethodTemplate();
   }
 };
 
@@ -48,7 +43,7 @@ TEST_F(DialogCreation, OwnerIsTheFirstVisibleWindowAmongTheOwnerAndItsParents) {
                                            nullptr, nullptr, nullptr);
   seen = {};
   behaviour.dialogProc = reportingDialogProc;
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(DSupInitDlg(hiddenChild, driverModule(), methodDialog, 0, 0, 0, 0, nullptr, recordFieldCheck,
                         recordCommand, recordFieldChange, reportingDialogProc, 0),
             IDOK);
@@ -72,7 +67,7 @@ TEST_F(DialogCreation, NoWindowToOwnTheDialogShowsNothing) {
   EXPECT_TRUE(calls.empty());
   DestroyWindow(invisible);
   // Nothing of the failed starts is left: a dialog of the main window starts as before.
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(run(methodDialog), IDOK);
 }
 
@@ -93,15 +88,15 @@ TEST_F(DialogCreation, OneStandardDialogPerOwnerWhileItRuns) {
     }
     return TRUE;
   };
-  user.click(IDOK)    // outer: starts the two others
-      .click(IDOK);   // inner, owned by the outer dialog
+  user.enter()    // outer: starts the two others
+      .enter();       // inner, owned by the outer dialog
   EXPECT_EQ(run(methodDialog, {0, 0, 0, 4}), 7);
   EXPECT_EQ(secondOnSameOwner, -1);
   EXPECT_EQ(onTheRunningDialog, 7) << "the inner dialog ran the same driver";
   EXPECT_TRUE(outerDataAfterInner);
   // After the first has ended, the owner may have a standard dialog again.
   behaviour.onCommand = nullptr;
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(run(methodDialog), IDOK);
 }
 
@@ -110,7 +105,7 @@ TEST_F(DialogCreation, CallerDataIsZeroFilledAndAddressedEvenWhenEmpty) {
   for (const DWORD size : {0u, 1u, 300u}) {
     seen = {};
     expectedCallerDataSize = size;
-    user.click(IDOK);
+    user.enter();
     EXPECT_EQ(run(methodDialog, {0, 0, 0, size}), IDOK);
     EXPECT_TRUE(seen.callerDataAddressed) << size;
     EXPECT_EQ(seen.callerData, std::vector<BYTE>(size, 0)) << size;
@@ -121,11 +116,11 @@ TEST_F(DialogCreation, CallerDataIsZeroFilledAndAddressedEvenWhenEmpty) {
 
 TEST_F(DialogCreation, TemplateNumberTakesTheLowWordAndTheTemplateValueIsPassedWhole) {
   const DWORD withHighBits = 0x00050000u | methodDialog;
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(DSupInitializeStandardDialog(mainWindow, driverModule(), withHighBits, 0, 0, 0, 0, recordFieldCheck,
                                          recordCommand, recordFieldChange, nullptr, 0),
             IDOK);
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(DSupInitializeStandardDialogEx(mainWindow, driverModule(), withHighBits, 0, 0, 0, 0, recordFieldCheck,
                                            recordCommand, recordFieldChange, nullptr, 0, 0),
             IDOK);
@@ -142,16 +137,16 @@ TEST_F(DialogCreation, EndingByAnyPathLeavesNothingBehind) {
   user.escape();
   EXPECT_EQ(run(methodDialog), 0);
   behaviour.onCommand = [](HWND dialog, int id) { return EndDialog(dialog, 100 + id), TRUE; };
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(run(methodDialog), 101);
   behaviour.onCommand = [&](HWND, int) { return DestroyWindow(mainWindow), TRUE; };
-  user.click(IDOK);
+  user.enter();
   run(methodDialog);
   EXPECT_FALSE(IsWindow(mainWindow));
   mainWindow = CreateWindowExW(0, w(u"Static"), w(u"Instrument"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                                nullptr, nullptr, nullptr, nullptr);
   behaviour.onCommand = nullptr;
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(run(methodDialog), IDOK);
 }
 

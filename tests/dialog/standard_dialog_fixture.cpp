@@ -34,6 +34,30 @@ void StandardDialogTest::addTemplate(WORD number, std::initializer_list<DialogIt
   ASSERT_TRUE(driver.add(number, {WS_POPUP | WS_CAPTION | WS_VISIBLE, u"Method", 0, 0, 200, 120, items}));
 }
 
+void StandardDialogTest::addMethodTemplate() {
+  constexpr DWORD field = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
+  constexpr DWORD button = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+  addTemplate(methodDialog, {{u"Edit", fieldA, field | ES_AUTOHSCROLL, nullptr, 10, 10, 60, 12},
+                             {u"Edit", fieldB, field | ES_AUTOHSCROLL, nullptr, 80, 10, 60, 12},
+                             {u"ComboBox", comboC, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, nullptr, 10, 26, 80, 60},
+                             {u"Edit", fieldM, field | ES_MULTILINE | ES_WANTRETURN, nullptr, 100, 26, 44, 24},
+                             {u"Edit", fieldN, field | ES_MULTILINE, nullptr, 148, 26, 44, 24},
+                             {u"Button", buttonX, button, u"Apply", 10, 56, 30, 14},
+                             {u"Button", buttonK, button, u"Keep", 44, 56, 30, 14},
+                             {u"Button", buttonE, button, u"Enter", 78, 56, 30, 14},
+                             {u"Button", buttonF, button, u"Free", 112, 56, 30, 14},
+                             {u"Button", button8191, button, u"Info", 146, 56, 30, 14},
+                             {u"Button", IDOK, button, u"OK", 10, 90, 40, 14},
+                             {u"Button", IDCANCEL, button, u"Cancel", 60, 90, 40, 14}});
+}
+
+INT_PTR CALLBACK methodDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+  if (message != WM_INITDIALOG) return FALSE;
+  std::u16string items = comboItems;
+  DSupInsertComboText(dialog, comboC, -1, w(items));
+  return TRUE;
+}
+
 void StandardDialogTest::addText(UINT id, const char16_t* text) { ASSERT_TRUE(driver.addString(id, text)); }
 
 INT StandardDialogTest::run(WORD number, const DialogSetup& setup) {
@@ -61,8 +85,9 @@ BOOL CALLBACK StandardDialogTest::recordCommand(HWND dialog, INT commandId) {
   return TRUE;
 }
 
-BOOL CALLBACK StandardDialogTest::recordFieldChange(HWND, INT fieldId) {
+BOOL CALLBACK StandardDialogTest::recordFieldChange(HWND dialog, INT fieldId) {
   currentTest->calls.push_back("change " + std::to_string(fieldId));
+  if (currentTest->behaviour.onFieldChange) currentTest->behaviour.onFieldChange(dialog, fieldId);
   return TRUE;
 }
 

@@ -23,16 +23,37 @@ namespace dsuptest {
 
 using Calls = std::vector<std::string>;
 
+// The driver's method dialog that most tests run (template methodDialog): fields A, B, the combo
+// box C (its list filled at the start), the multi-line field M that takes returns, the multi-line
+// field N that does not, an ordinary button X, the keep-focus button K, the Enter button E, a
+// check-free button F, the button 8191, OK and Cancel, in this tab order.
+inline constexpr WORD methodDialog = 10;
+inline constexpr int fieldA = 101;
+inline constexpr int fieldB = 102;
+inline constexpr int comboC = 103;
+inline constexpr int fieldM = 104;
+inline constexpr int fieldN = 105;
+inline constexpr int buttonX = 200;
+inline constexpr int buttonK = 201;
+inline constexpr int buttonE = 1003;
+inline constexpr int buttonF = 30010;
+inline constexpr int button8191 = 8191;
+inline constexpr const char16_t* comboItems = u"Column A\nColumn B\nColumn C";
+
 // The driver's side of a standard dialog: what its callbacks do beyond logging. Each defaults to
 // the plain driver: OK and Cancel end the dialog (Cancel through the standard handling).
+INT_PTR CALLBACK methodDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 struct DriverBehaviour {
   // Called for every field check after it is logged; a test rejects a field here.
   std::function<void(HWND dialog, WORD reason, int fieldId, int focusId)> onFieldCheck;
   // The command callback's answer after the command is logged; by default OK ends the dialog with
   // 1 and the answer is 1 (for Cancel: end the dialog with 0).
   std::function<BOOL(HWND dialog, int commandId)> onCommand;
-  // The driver's own dialog procedure, or none.
-  DLGPROC dialogProc = nullptr;
+  // Called for every field change after it is logged.
+  std::function<void(HWND dialog, int fieldId)> onFieldChange;
+  // The driver's own dialog procedure; the default one fills the combo box at WM_INITDIALOG.
+  DLGPROC dialogProc = methodDialogProc;
   // The message hook, or none.
   DSupMessageHook messageHook = nullptr;
 };
@@ -53,6 +74,8 @@ class StandardDialogTest : public PlatformTest {
 
   // Registers a dialog template of the driver's module (a visible pop-up with a caption).
   void addTemplate(WORD number, std::initializer_list<DialogItem> items);
+  // Registers the method dialog.
+  void addMethodTemplate();
   // Adds a text of the driver's module.
   void addText(UINT id, const char16_t* text);
   HINSTANCE driverModule() { return driver.instance(); }

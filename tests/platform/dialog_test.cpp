@@ -200,6 +200,20 @@ TEST_F(Dialogs, NonzeroResultOfTheDialogProcedureGivesDwlpMsgResult) {
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), 0) << "a procedure that takes DM_GETDEFID answers itself";
 }
 
+// The dialog's default id is IDOK until one is set (by the template or DM_SETDEFID); giving a
+// button the default look does not make it the default button.
+TEST_F(Dialogs, DefaultIdIsOkUntilOneIsSetAndTheLookDoesNotChangeIt) {
+  addTemplate(2, {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP, u"", 0, 0, 40, 12},
+                  {u"Button", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, u"Cancel", 0, 20, 40, 14}});
+  open(2);
+  EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
+  SendMessageW(item(IDCANCEL), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+  EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
+  EXPECT_TRUE(pressKey(VK_RETURN));
+  ASSERT_FALSE(events().empty());
+  EXPECT_EQ(events().front(), "command 1");
+}
+
 // Enter with a default button, Escape and Tab are played by the scripted user in the tests below.
 TEST_F(Dialogs, EnterWithoutDefaultButtonSendsIdokAndWithADisabledOneNothing) {
   addTemplate(2, {{u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP, u"", 0, 0, 40, 12}});

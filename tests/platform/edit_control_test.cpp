@@ -7,6 +7,7 @@ namespace {
 
 constexpr WORD editDialog = 2;
 constexpr int multiLineEdit = 104;
+constexpr int plainMultiLineEdit = 105;  // multi-line, without ES_WANTRETURN
 
 class EditTest : public DialogTest {
  protected:
@@ -15,6 +16,7 @@ class EditTest : public DialogTest {
     addTemplate(editDialog,
                 {{u"Edit", multiLineEdit, WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN, u"", 0, 0, 80, 40},
                  {u"Edit", firstEdit, WS_VISIBLE | WS_TABSTOP, u"", 0, 50, 80, 12},
+                 {u"Edit", plainMultiLineEdit, WS_VISIBLE | WS_TABSTOP | ES_MULTILINE, u"", 0, 70, 80, 30},
                  {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, u"OK", 90, 0, 40, 14}});
   }
 };
@@ -131,6 +133,35 @@ TEST_F(EditTyping, EachTypedCharacterEachPasteAndEachNewLineIsOneChange) {
   EXPECT_EQ(typed, u"1234\r\nb");
   EXPECT_EQ(eventsWith("EN_CHANGE 104").size(), 6u);
   EXPECT_EQ(eventsWith("EN_UPDATE 104").size(), 6u);
+}
+
+// A multi-line edit takes every key in a dialog; one that wants no returns hands Enter to the
+// default button (with the focus), Escape to the dialog, and Tab moves on from it.
+TEST_F(EditTyping, AMultiLineEditWithoutReturnsHandsTheDialogKeysOn) {
+  static std::u16string typed;
+  static int focusAtCommand = 0;
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+      typed = textOf(GetDlgItem(dialog, plainMultiLineEdit));
+      focusAtCommand = focusedId();
+    }
+    return loggingDialogProc(dialog, message, wParam, lParam);
+  };
+  user.click(plainMultiLineEdit).type(u"ab").enter();
+  EXPECT_EQ(runDialog(editDialog, procedure, TRUE), IDOK);
+  EXPECT_EQ(typed, u"ab") << "no new line";
+  EXPECT_EQ(focusAtCommand, IDOK) << "Enter was pressed on the default button";
+  user.click(plainMultiLineEdit).tab().type(u"x").click(plainMultiLineEdit).type(u"y").escape();
+  EXPECT_EQ(runDialog(editDialog, procedure, TRUE), IDCANCEL);
+  EXPECT_EQ(typed, u"y") << "after Tab the x went to the button";
+  EXPECT_EQ(eventsWith("BN_CLICKED"), Strings{"BN_CLICKED 1"});
+}
+
+TEST_F(EditControl, ACarriageReturnMakesANewLineOnlyInAMultiLineEditThatWantsReturns) {
+  for (const int id : {multiLineEdit, plainMultiLineEdit, firstEdit}) SendMessageW(item(id), WM_CHAR, u'\r', 0);
+  EXPECT_EQ(textOf(item(multiLineEdit)), u"\r\n");
+  EXPECT_EQ(textOf(item(plainMultiLineEdit)), u"");
+  EXPECT_EQ(textOf(edit), u"");
 }
 
 }  // namespace
