@@ -30,6 +30,9 @@ struct EditState {
   std::size_t limit = defaultLimit;
   DWORD style = 0;  // the window's style, as of the message being handled
   bool partOfComboBox = false;
+  // The dialog manager has asked the edit for the keys it wants (WM_GETDLGCODE with a message):
+  // from then on the edit leaves Enter, Escape and Tab to its dialog.
+  bool dialogMode = false;
 
   std::size_t selectionStart() const { return std::min(anchor, caret); }
   std::size_t selectionEnd() const { return std::max(anchor, caret); }
@@ -65,8 +68,6 @@ bool replaceSelection(HWND edit, EditState& state, std::u16string_view insert) {
   return true;
 }
 
-bool isInsideDialog(HWND edit) { return isOfClass(GetParent(edit), dialogClass); }
-
 void typeCharacter(HWND edit, EditState& state, char16_t character) {
   if (character == 0x16) {  // Ctrl+V
     SendMessageW(edit, WM_PASTE, 0, 0);
@@ -80,7 +81,7 @@ void typeCharacter(HWND edit, EditState& state, char16_t character) {
   } else if (character == u'\r') {
     // In a dialog, only a multi-line edit that wants returns makes a new line: for the others the
     // Enter key belongs to the dialog.
-    const bool wantsReturn = (state.style & ES_WANTRETURN) || !isInsideDialog(edit);
+    const bool wantsReturn = (state.style & ES_WANTRETURN) || !state.dialogMode;
     if ((state.style & ES_MULTILINE) && wantsReturn) changed = replaceSelection(edit, state, u"\r\n");
   } else if (character >= u' ') {
     changed = replaceSelection(edit, state, std::u16string_view(&character, 1));
@@ -172,9 +173,10 @@ LRESULT CALLBACK editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lP
     case EM_GETLIMITTEXT:
       return static_cast<LRESULT>(state->limit);
     case WM_GETDLGCODE:
+      if (lParam) state->dialogMode = true;
       return dialogCode(*state);
     case WM_KEYDOWN:
-      if ((state->style & ES_MULTILINE) && isInsideDialog(edit)) dialogKey(edit, *state, wParam);
+      if ((state->style & ES_MULTILINE) && state->dialogMode) dialogKey(edit, *state, wParam);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {

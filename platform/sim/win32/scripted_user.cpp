@@ -3,13 +3,17 @@
 // A timer of the thread (null window) ticks every tickInterval. A tick comes only when the loop
 // that takes it has nothing else queued, so a tick that finds a modal dialog or message box of the
 // thread active, shown and in front finds it idle, with the input of the previous action handled
-// (Wine queues SendInput's events at once). It then plays the next action: keys and clicks through
+// (Wine queues SendInput's events at once), unless the queue still holds input or messages. The
+// same window must be found so on two ticks in a row: a message box that has just been ended hands the front back to its owner while its own
+// loop still takes a last tick, and the code that showed it may go on to show another one. The
+// user then plays the next action: keys and clicks through
 // SendInput, so that the messages posted meanwhile are taken before the rest of the input as in
 // Win32; a message box is answered by posting it the button's WM_COMMAND.
 #include "sim/scripted_user.h"
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -29,6 +33,14 @@ using namespace script;
 
 constexpr UINT tickInterval = 10;    // milliseconds
 constexpr UINT inFrontLimit = 2000;  // milliseconds that an active modal window may take to come to the front
+
+// The last click of the program, so that a click at the same point of another control (the next
+// dialog of a test, or of the next test) is not taken for a double click.
+struct LastClick {
+  POINT point;
+  HWND target;
+  ULONGLONG time;
+};
 
 }  // namespace
 
@@ -57,14 +69,21 @@ struct ScriptedUser::Player {
   Player* previous = nullptr;
   ULONGLONG resumeAt = 0;  // GetTickCount64 before which a wait lasts
   UINT ticksNotInFront = 0;
-  bool listOpened = false;  // chooseComboItem: the first click opened the list
+  HWND seenWaiting = nullptr;  // the window found waiting at the last tick
+  bool listOpened = false;     // chooseComboItem: the first click opened the list
+  static inline LastClick lastClick{};
 
   static void CALLBACK onTick(HWND, UINT, UINT_PTR timerId, DWORD) {
     if (current && timerId == current->timer) current->tick();
   }
 
   void tick() {
+    // A tick may also come from a loop that a message handler runs (a deferred field check that
+    // lets the queue settle while the mouse button is down): with the input of the last action,
+    // or messages, still waiting in the queue, nobody is idle.
+    if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0) return;
     const HWND waiting = modalWindowOfThread();
+    if (std::exchange(seenWaiting, waiting) != waiting) return;
     if (!waiting) {
       ticksNotInFront = 0;
       return;
@@ -140,7 +159,24 @@ struct ScriptedUser::Player {
     if (!target) return true;
     RECT area;
     GetWindowRect(target, &area);
-    sent(clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2}), a);
+    POINT point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    if (!clickApartFromTheLast(point, target, area)) return false;
+    sent(clickAt(point), a);
+    return true;
+  }
+
+  // Moves `point` within `area` out of the double-click rectangle of the last click when that was
+  // on another window within the double-click time; false (try again at a later tick) when the
+  // area leaves no room.
+  static bool clickApartFromTheLast(POINT& point, HWND target, const RECT& area) {
+    const ULONGLONG now = GetTickCount64();
+    const int apart = GetSystemMetrics(SM_CXDOUBLECLK) + 1;
+    if (lastClick.target != target && now - lastClick.time <= GetDoubleClickTime() &&
+        std::abs(point.x - lastClick.point.x) < apart && std::abs(point.y - lastClick.point.y) < apart) {
+      point.x = lastClick.point.x + apart <= area.right - 1 ? lastClick.point.x + apart : lastClick.point.x - apart;
+      if (point.x < area.left) return false;
+    }
+    lastClick = {point, target, now};
     return true;
   }
 
@@ -159,6 +195,7 @@ struct ScriptedUser::Player {
       POINT button{(parts.rcButton.left + parts.rcButton.right) / 2, (parts.rcButton.top + parts.rcButton.bottom) / 2};
       ClientToScreen(combo, &button);
       sent(clickAt(button), a);
+      lastClick = {button, combo, GetTickCount64()};
       listOpened = true;
       return false;
     }
@@ -173,6 +210,7 @@ struct ScriptedUser::Player {
     POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(parts.hwndList, &centre);
     sent(clickAt(centre), a);
+    lastClick = {centre, parts.hwndList, GetTickCount64()};
     return true;
   }
 
