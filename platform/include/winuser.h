@@ -44,7 +44,8 @@
  *     CB_SELECTSTRING update the edit text; they, WM_SETTEXT and CB_INSERTSTRING (-1 appends, an
  *     index beyond the count is CB_ERR) send no notification. The user's typing sends
  *     CBN_EDITUPDATE and CBN_EDITCHANGE and clears the selection; the user's choice from the list
- *     sends CBN_DROPDOWN as the list opens, then CBN_SELCHANGE (when the selection changes),
+ *     sends CBN_DROPDOWN as the list opens, then CBN_SELCHANGE (when the selection changes; the edit
+ *     part shows the item after it),
  *     CBN_SELENDOK and CBN_CLOSEUP (Win32 leaves the order of these three open; Wine sends
  *     CBN_SELCHANGE last); the edit part is an "Edit" window with id 1001.
  *  8. GetDlgItemInt skips leading blanks, takes a sign only when signed, needs a digit, stops at

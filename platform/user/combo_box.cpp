@@ -170,9 +170,10 @@ void buttonDown(HWND combo, ComboState& state, UINT message, int x, int y) {
     if (item >= count(state)) return;
     state.pressedItem = item;
     if (item != state.selection) {
+      // The parent hears of the new selection before the edit part shows it.
       state.selection = item;
-      showSelection(state);
       notifyParent(combo, CBN_SELCHANGE);
+      showSelection(state);
     }
     if (message == WM_LBUTTONDBLCLK && state.type == CBS_SIMPLE) notifyParent(combo, CBN_DBLCLK);
     return;

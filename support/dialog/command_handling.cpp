@@ -15,8 +15,12 @@ void callCommandProc(HWND dialog, const StandardDialogData& data, int id) {
   if (data.commandProc) data.commandProc(dialog, id);
 }
 
-// Enter in a multi-line field with an Enter button set makes a new line there. Only Enter, typed
-// in the field itself: a click on OK while the field last had the focus stays a click on OK.
+// IDOK stands for the Enter key when the key is down, or when no control sent it (an accelerator):
+// a click on the OK button (or its Space key) is OK itself, whatever the Enter button is.
+bool isEnterKey(LPARAM control) { return GetKeyState(VK_RETURN) < 0 || control == 0; }
+
+// Enter in a multi-line field with an Enter button set makes a new line there, when the field
+// still has the focus (a field that takes no returns has handed Enter to the default button).
 bool enterMakesNewLine(const StandardDialogData& data) {
   return data.focusField && data.savedSelection != noSavedSelection && data.enterButtonId != noEnterButton &&
          isMultiLine(data.focusField) && GetFocus() == data.focusField;
@@ -30,7 +34,7 @@ void putFocusBack(HWND dialog, const StandardDialogData& data) {
 
 INT_PTR handleClick(HWND dialog, StandardDialogData& data, WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
-  if (id == IDOK) {
+  if (id == IDOK && isEnterKey(lParam)) {
     if (enterMakesNewLine(data)) {
       SendMessageW(data.focusField, WM_CHAR, '\r', 0);
       return 1;

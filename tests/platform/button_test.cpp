@@ -1,6 +1,7 @@
 // Buttons: check states by type, automatic check boxes and radio buttons, BM_CLICK, and WM_CLOSE
 // as a click of Cancel.
 #include "common/wine.h"
+#include "common/wine_departures.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -54,7 +55,7 @@ TEST_F(Buttons, CloseIsAPostedClickOfCancelUnlessCancelIsDisabled) {
   handleQueue();
   EXPECT_EQ(events(), Strings{"BN_CLICKED 2"});
   if (runsUnderWine())
-    GTEST_SKIP() << "Wine posts the click also when Cancel is disabled; Win32 documents a beep and no message";
+    GTEST_SKIP() << wineDeparture(WineDeparture::closeWithCancelDisabled);
   EnableWindow(item(IDCANCEL), FALSE);
   SendMessageW(dialog, WM_CLOSE, 0, 0);
   MSG message;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/wine.h"
+#include "common/wine_departures.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -85,8 +86,7 @@ TEST_F(ComboBox, SetCurSelOutOfRangeClearsSelectionAndText) {
   SendMessageW(combo, CB_RESETCONTENT, 0, 0);
   EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 0);
   if (runsUnderWine())
-    GTEST_SKIP() << "Wine departs from the documentation: CB_SETCURSEL beyond the items keeps the selection (Win32: "
-                    "cleared), CB_RESETCONTENT returns 1 (Win32: always CB_OKAY)";
+    GTEST_SKIP() << wineDeparture(WineDeparture::comboSelectionBeyondItems);
   EXPECT_EQ(SendMessageW(combo, CB_RESETCONTENT, 0, 0), CB_OKAY);
 }
 
@@ -106,6 +106,8 @@ using ComboBoxUser = DialogTest;
 // A click on the edit part focuses it without opening the list.
 TEST_F(ComboBoxUser, TypingNotifiesEditChangeAndChoosingNotifiesSelChange) {
   static LRESULT selectionAfterTyping = 0;
+  static LRESULT selectionAtSelChange = 0;
+  static std::u16string textAtSelChange;
   user.click(comboBox).type(u"a").chooseComboItem(comboBox, 1).click(IDOK);
   const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
     if (message == WM_INITDIALOG) {
@@ -115,6 +117,10 @@ TEST_F(ComboBoxUser, TypingNotifiesEditChangeAndChoosingNotifiesSelChange) {
     }
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_EDITCHANGE)
       selectionAfterTyping = SendDlgItemMessageW(dialog, comboBox, CB_GETCURSEL, 0, 0);
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
+      selectionAtSelChange = SendDlgItemMessageW(dialog, comboBox, CB_GETCURSEL, 0, 0);
+      textAtSelChange = textOf(GetDlgItem(dialog, comboBox));
+    }
     return loggingDialogProc(dialog, message, wParam, lParam);
   };
   EXPECT_EQ(runDialog(standardDialog, procedure, TRUE), IDOK);
@@ -125,6 +131,27 @@ TEST_F(ComboBoxUser, TypingNotifiesEditChangeAndChoosingNotifiesSelChange) {
   EXPECT_EQ(notified, (Strings{"CBN_SETFOCUS 103", "CBN_EDITUPDATE 103", "CBN_EDITCHANGE 103", "CBN_DROPDOWN 103",
                                "CBN_CLOSEUP 103", "CBN_SELCHANGE 103", "CBN_SELENDOK 103", "CBN_KILLFOCUS 103"}));
   EXPECT_EQ(selectionAfterTyping, CB_ERR) << "typed text is no item of the list";
+  EXPECT_EQ(selectionAtSelChange, 1);
+  EXPECT_NE(textAtSelChange, u"second") << "the edit part shows the chosen item only after CBN_SELCHANGE";
+}
+
+// A combo box that loses the focus while it reports CBN_SETFOCUS (its parent moves the focus on)
+// reports it again when it receives the focus again.
+TEST_F(ComboBoxUser, FocusLostWhileReportingTheFocusIsReportedAgain) {
+  static bool movedOn = false;
+  movedOn = false;
+  const auto procedure = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SETFOCUS && !movedOn) {
+      movedOn = true;
+      SetFocus(GetDlgItem(dialog, secondEdit));
+    }
+    return loggingDialogProc(dialog, message, wParam, lParam);
+  };
+  user.tab().tab()  // into the combo box, and on to the second field at once
+      .tab().escape();
+  EXPECT_EQ(runDialog(standardDialog, procedure, TRUE), IDCANCEL);
+  if (runsUnderWine()) GTEST_SKIP() << wineDeparture(WineDeparture::comboFocusNotifiedDuringFocusChange);
+  EXPECT_EQ(eventsWith("CBN_SETFOCUS"), (Strings{"CBN_SETFOCUS 103", "CBN_SETFOCUS 103"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/wine.h"
+#include "common/wine_departures.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -122,9 +123,7 @@ TEST_F(Dialogs, GetDlgItemIntReadsDecimalNumbersWithTheSignedFlag) {
   SetDlgItemInt(dialog, firstEdit, static_cast<UINT>(-5), FALSE);
   EXPECT_EQ(textOf(item(firstEdit)), u"4294967291");
   if (runsUnderWine())
-    GTEST_SKIP() << "Wine departs from the documentation: GetDlgItemInt takes a minus sign also when unsigned, and "
-                    "does not translate INT_MIN (signed) or UINT_MAX (unsigned); SetDlgItemInt succeeds without "
-                    "the control";
+    GTEST_SKIP() << wineDeparture(WineDeparture::getDlgItemIntRange);
   EXPECT_FALSE(SetDlgItemInt(dialog, 999, 1, TRUE));
 }
 
@@ -145,8 +144,7 @@ TEST_F(Dialogs, TabOrderSkipsHiddenDisabledAndOtherControlsAndWraps) {
   EXPECT_EQ(GetNextDlgTabItem(dialog, GetWindow(item(14), GW_CHILD), FALSE), item(15))
       << "from inside a control, from that control";
   if (runsUnderWine())
-    GTEST_SKIP() << "Wine finds nothing backwards from no control; Win32 documents the search as starting from the "
-                    "last or first control";
+    GTEST_SKIP() << wineDeparture(WineDeparture::tabItemBackwardsFromNoControl);
   EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), item(15));
 }
 

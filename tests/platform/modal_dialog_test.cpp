@@ -2,6 +2,7 @@
 // dialog shown after WM_INITDIALOG (WS_VISIBLE) or when its queue first goes empty, nesting, the
 // focus given back afterwards, and the buttons, caption and Escape of message boxes.
 #include "common/wine.h"
+#include "common/wine_departures.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -150,8 +151,7 @@ TEST_F(ModalDialogs, MessageBoxIsOwnedByTheTopLevelWindowFocusesItsDefaultButton
     EXPECT_NE(instance, reinterpret_cast<LONG_PTR>(module())) << "the box is not the driver's window";
   }
   if (runsUnderWine())
-    GTEST_SKIP() << "Wine answers Escape with IDCANCEL in every message box; Win32 documents IDOK for a box with "
-                    "only OK, and no effect in a box without Cancel or OK";
+    GTEST_SKIP() << wineDeparture(WineDeparture::escapeInMessageBoxes);
 }
 
 }  // namespace
