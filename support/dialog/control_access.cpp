@@ -1,6 +1,7 @@
 // Combo boxes, check buttons and enabling, in any dialog.
 #include <dsup.h>
 
+#include "dialog/dialog_instance.h"
 #include "host/sibling_services.h"
 
 #include <algorithm>
@@ -61,8 +62,7 @@ extern "C" DSUP_API void DSUP_CALL DSupInsertComboText(HWND dialog, INT id, INT 
 
 extern "C" DSUP_API void DSUP_CALL DSupInsertComboString(HWND dialog, INT id, INT position, UINT textNumber) noexcept {
   WCHAR text[comboStringCapacity];
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-  if (NlsLoadString(instance, static_cast<WORD>(textNumber), text, comboStringCapacity) > 0)
+  if (NlsLoadString(dsup::dialog::dialogInstance(dialog), static_cast<WORD>(textNumber), text, comboStringCapacity) > 0)
     DSupInsertComboText(dialog, id, position, text);
 }
 

@@ -3,6 +3,7 @@
 
 #include "dialog/protected_write.h"
 #include "dialog/standard_dialog_data.h"
+#include "dialog/dialog_instance.h"
 #include "host/sibling_services.h"
 
 namespace dsup::dialog {
@@ -32,8 +33,7 @@ bool fieldShows(HWND dialog, int id, LPCWSTR text) {
 
 // Text `textNumber` of the dialog's module into `buffer`; false when it has none.
 bool loadDialogText(HWND dialog, UINT textNumber, LPWSTR buffer, int capacity) {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-  return NlsLoadString(instance, static_cast<WORD>(textNumber), buffer, capacity) > 0;
+  return NlsLoadString(dialogInstance(dialog), static_cast<WORD>(textNumber), buffer, capacity) > 0;
 }
 
 StandardDialogData* blockOf(HWND dialog) { return standardDialogData(dialog); }

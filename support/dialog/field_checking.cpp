@@ -1,6 +1,7 @@
 #include "dialog/field_checking.h"
 
 #include "dialog/control_class.h"
+#include "dialog/dialog_instance.h"
 
 namespace dsup::dialog {
 
@@ -37,7 +38,7 @@ bool isCheckFreeFocus(HWND dialog, HWND focus) {
 }
 
 HINSTANCE instanceOf(HWND window) {
-  return window ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) : nullptr;
+  return window ? dialogInstance(window) : nullptr;
 }
 
 }  // namespace
