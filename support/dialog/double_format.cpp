@@ -137,10 +137,11 @@ extern "C" DSUP_API void DSUP_CALL DoubleFormat(LPWSTR buffer, double value, INT
       printFixed(buffer, std::min(decimals, std::max(fieldWidth - integerDigits - negative - 1, 0)), value);
     }
   } else if (!trim) {
-    // A small value keeps its decimals whatever the width: it is never switched to exponent form.
+    // A small value keeps its decimals whatever the width (it is never switched to exponent form),
+    // as many as the text holds after its sign and "0.".
     printFixed(buffer, std::min(decimals, longestPrintedText - negative - 2), value);
   } else {
-    // Below 0.1 in trim mode: the exponent form replaces the fixed form when it shows more
+    // 0.1 and below in trim mode: the exponent form replaces the fixed form when it shows more
     // significant digits. A field too narrow for "0." leaves the fixed precision negative, which
     // prints the default six decimals; the comparison then decides as for any other width.
     printFixed(buffer, std::min(decimals, fieldWidth - negative - 2), value);

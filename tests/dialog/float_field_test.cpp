@@ -45,7 +45,7 @@ TEST_F(FloatFields, SetFieldIsNotTheUsersChangeUnlikeAPlainSet) {
   behaviour.dialogProc = startingDialogProc;
   user.type(u"1")  // into the flow field: the user's change, checked when the user leaves it
       .tab()
-      .click(IDOK);
+      .enter();
   EXPECT_EQ(run(methodDialog), IDOK);
   EXPECT_EQ(flowShown, u"2.50");
   EXPECT_EQ(calls, (Calls{"change 102", "check 0x100 102 101", "change 101", "check 0x100 101 102", "command 1"}));
@@ -78,7 +78,7 @@ TEST_F(FloatFields, UpdateWritesOnlyWhenTheFieldDoesNotShowTheExactValue) {
     }
   };
   behaviour.dialogProc = startingDialogProc;
-  user.click(IDOK);
+  user.enter();
   EXPECT_EQ(run(methodDialog), IDOK);
   ASSERT_EQ(updated.size(), std::size(cases));
   for (std::size_t i = 0; i < updated.size(); ++i)

@@ -47,14 +47,6 @@ TEST(NumberText, IntegersAreDecimalDigitsWithinThe32BitRange) {
   }
 }
 
-TEST(NumberText, BlanksAreSpacesAndTabsAtEitherEnd) {
-  const std::u16string shown = u" \t 1 2\t ";
-  const dsup::dialog::FieldText trimmed = dsup::dialog::withoutBlanks({w(shown), shown.size()});
-  EXPECT_EQ(text(trimmed.data(), trimmed.size()), u"1 2");
-  const std::u16string onlyBlanks = u" \t ";
-  EXPECT_TRUE(dsup::dialog::withoutBlanks({w(onlyBlanks), onlyBlanks.size()}).empty());
-}
-
 }  // namespace
 
 }  // namespace dsuptest
