@@ -537,8 +537,9 @@ DSUP_API BOOL DSUP_CALL DSupDialogIsReadOnly(HWND dialog) DSUP_NOEXCEPT;
  * fixed-point while the integer digits fit, else the exponent form (1.235e08, 1.2e-003); `digits`
  * n >= 0 asks for n decimals, -n for at most n with trailing zeros dropped (trim mode), in which
  * small values switch to the exponent form when it shows more significant digits. A value that is
- * not finite is written "inf", "-inf" or "nan". The text is at most DSUP_FLOAT_TEXT_CAPACITY - 1
- * characters long, and kept so whatever width and digits ask for.
+ * not finite is written "inf", "-inf" or "nan". A field is taken as at most 77 characters wide and
+ * the decimals are bounded to what such a field can show, so that the text, whatever width and
+ * digits ask for, is always the whole value (never cut) and shorter than DSUP_FLOAT_TEXT_CAPACITY.
  * REQUIRES: buffer has room for DSUP_FLOAT_TEXT_CAPACITY characters. */
 #define DSUP_FLOAT_TEXT_CAPACITY 102
 DSUP_API void DSUP_CALL DoubleFormat(LPWSTR buffer, double value, INT width, INT digits) DSUP_NOEXCEPT;
@@ -555,7 +556,8 @@ DSUP_API void DSUP_CALL DSupSetDlgItemFloat(HWND dialog, INT id, double value, I
  * decimal point and an optional exponent of at least one digit, blanks around it allowed and
  * nothing else (no inf, nan or hexadecimal texts). Sets *valid (when not null) to 1 when the text
  * is such a number or empty (an empty field, and a missing control, read as 0.0), else to 0; the
- * value is not to be used then. */
+ * value is not to be used then. A number beyond the double range reads as infinity with its sign
+ * (for a range check to report), one too small for a double as 0. */
 DSUP_API double DSUP_CALL DSupGetDlgItemFloat(HWND dialog, INT id, BOOL* valid) DSUP_NOEXCEPT;
 
 /* As DSupGetDlgItemFloat: stores the value through `value` in every case and returns the validity. */

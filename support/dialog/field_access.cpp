@@ -1,4 +1,4 @@
-// Writing text, integer and string fields of standard dialogs, and the field markers.
+// Writing text, integer, number and string fields of standard dialogs, and the field markers.
 #include <dsup.h>
 
 #include "dialog/protected_write.h"
@@ -63,6 +63,19 @@ extern "C" DSUP_API void DSUP_CALL DSupUpdateIntField(HWND dialog, INT id, LONG 
     if (read && shown == static_cast<UINT>(value)) return;
   }
   DSupSetIntField(dialog, id, value, isSigned);
+}
+
+extern "C" DSUP_API void DSUP_CALL DSupSetFloatField(HWND dialog, INT id, double value, INT digits) noexcept {
+  writeProtected(dialog, [&] { DSupSetDlgItemFloat(dialog, id, value, digits); });
+}
+
+extern "C" DSUP_API void DSUP_CALL DSupUpdateFloatField(HWND dialog, INT id, double value, INT digits) noexcept {
+  if (DSupGetDlgItemLength(dialog, id) > 0) {
+    BOOL valid = FALSE;
+    const double shown = DSupGetDlgItemFloat(dialog, id, &valid);
+    if (valid && shown == value) return;  // exactly: a rounded form of the value is written again
+  }
+  DSupSetFloatField(dialog, id, value, digits);
 }
 
 extern "C" DSUP_API void DSUP_CALL DSupSetStringField(HWND dialog, INT id, UINT textNumber) noexcept {
