@@ -640,6 +640,67 @@ DSUP_API BOOL DSUP_CDECL DSupDialogChoice(HWND dialog, INT id, HINSTANCE message
 DSUP_API void DSUP_CDECL DSupCheckErrorMessage(HWND owner, HINSTANCE messageInstance, UINT messageNumber,
                                             HINSTANCE insertInstance, UINT insertNumber, ...) DSUP_NOEXCEPT;
 
+/* ---- Number validation and field checks (any dialog) -------------------------------------- */
+
+/* The checks tell the user what is wrong in a warning box: the caller's message `messageNumber`
+ * (a text of the dialog's own module) with the library's explanation as its first insert (a
+ * %s) and the limits after it, and mark the field as in error with the focus in it (a field of 0
+ * is no field: the box is shown and nothing is marked). A rejected field keeps the user's text;
+ * results are written only for an accepted one. A text that is not a number in the decimal syntax
+ * (a sign, digits, a decimal point, an exponent) is never accepted, nor is a value that is not a
+ * number. Only the first 14 characters of a field are read. */
+
+/* 1 when `value` lies from `minimum` to `maximum` (both included) or equals `extra`, and is 0 or
+ * at least 2^-1022 in magnitude; otherwise 0, after the box. Limits all 0 stand for the whole
+ * range of doubles. Inserts: minimum, maximum, extra (doubles). */
+DSUP_API BOOL DSUP_CALL DSupValidDouble(HWND dialog, INT field, double value, UINT messageNumber, double minimum,
+                                        double maximum, double extra) DSUP_NOEXCEPT;
+
+/* As DSupValidDouble, but limits all 0 stand for the single-precision range, and a value beyond it
+ * is reported with the library's own message alone. */
+DSUP_API BOOL DSUP_CALL DSupValidFloat(HWND dialog, INT field, double value, UINT messageNumber, double minimum,
+                                       double maximum, double extra) DSUP_NOEXCEPT;
+
+/* An integer field from `minimum` to `maximum`, or `extra`; an empty field gives `defaultValue`
+ * when `emptyAllowed`. The field is not rewritten. Inserts: minimum, maximum, extra (LONG). */
+DSUP_API BOOL DSUP_CALL DSupCheckDialogInt(HWND dialog, INT field, UINT messageNumber, LONG minimum, LONG maximum,
+                                           LONG extra, BOOL emptyAllowed, LONG defaultValue, LONG* result) DSUP_NOEXCEPT;
+
+/* A number field from `minimum` to `maximum` (limits 0 and 0 accept only 0); an empty field gives
+ * `defaultValue` when `emptyAllowed`. With `digits` of 0 or more the field is rewritten in the
+ * standard format (DSupSetFloatField; a magnitude below 1e-6 as 0) and *result receives the value
+ * as the field then shows it; `text` (when not null and `textCapacity` above 0) receives the
+ * field's text, or capacity - 1 asterisks when it does not fit. Inserts: minimum, maximum. */
+DSUP_API BOOL DSUP_CALL DSupCheckDialogDouble(HWND dialog, INT field, UINT messageNumber, double minimum,
+                                              double maximum, BOOL emptyAllowed, double defaultValue, double* result,
+                                              LPWSTR text, WORD textCapacity, INT digits) DSUP_NOEXCEPT;
+
+/* As DSupCheckDialogDouble, and within the single-precision range (DSupValidFloat); *result
+ * receives the value rounded to single precision. */
+DSUP_API BOOL DSUP_CALL DSupCheckDialogFloat(HWND dialog, INT field, UINT messageNumber, double minimum,
+                                             double maximum, BOOL emptyAllowed, double defaultValue, FLOAT* result,
+                                             LPWSTR text, WORD textCapacity, INT digits) DSUP_NOEXCEPT;
+
+/* Silent: 1 when the field holds a number that is, in single precision, finite and from `minimum`
+ * to `maximum`; otherwise 0, and the value becomes `fallback`. Nothing is shown or marked. With
+ * `digits` of 0 or more the field, *result and `text` are filled as by DSupCheckDialogDouble (with
+ * the fallback on failure); with negative digits nothing is written. */
+DSUP_API BOOL DSUP_CALL DSupDlgInternalFloatCheck(HWND dialog, WORD field, FLOAT minimum, FLOAT maximum,
+                                                  FLOAT fallback, FLOAT* result, LPWSTR text, WORD textCapacity,
+                                                  INT digits) DSUP_NOEXCEPT;
+
+/* A number field within the single-precision range that `check` accepts (no box of the library's
+ * for its refusal; a null check accepts); an empty field gives `defaultValue` when `emptyAllowed`.
+ * *result receives the value in single precision when accepted. Returns the check's result. */
+DSUP_API LONG DSUP_CALL DSupCheckDialogFloatWithFunction(HWND dialog, INT field, UINT messageNumber,
+                                                         DSupFloatCheckFunction check, BOOL emptyAllowed,
+                                                         double defaultValue, FLOAT* result) DSUP_NOEXCEPT;
+
+/* A combo box whose text begins an item of its list (without regard to case): the first such item
+ * becomes selected and its index goes to *index. An empty text or none matching is reported; a
+ * field that does not exist gives 0 and nothing is shown. */
+DSUP_API BOOL DSUP_CALL DSupCheckDialogCombo(HWND dialog, INT field, UINT messageNumber, WORD* index) DSUP_NOEXCEPT;
+
 /* ==== Timetables and run-time entries ========================================================= */
 
 /* ==== Text files: line reading and parsing ==================================================== */
