@@ -83,7 +83,7 @@ struct ScriptedUser::Player {
       return;
     }
     const bool isAnswer = std::holds_alternative<AnswerMessageBox>(actions.front());
-    if (isMessageBox(waiting) != isAnswer) {
+    if (isMessageBox(waiting) != isAnswer && !std::holds_alternative<Look>(actions.front())) {
       fail(isAnswer
                ? "the script answers a message box, but " + describeWindow(waiting) + " is waiting for input"
                : describeWindow(waiting) + " was shown, but the script's next action is " + nameOf(actions.front()));
@@ -173,6 +173,28 @@ struct ScriptedUser::Player {
     POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(parts.hwndList, &centre);
     sent(clickAt(centre), a);
+    return true;
+  }
+
+  bool play(const ClickRow& a, HWND dialog) {
+    const HWND list = control(dialog, a.controlId, "clicks a row of");
+    if (!list) return true;
+    RECT row{}, area{};
+    GetClientRect(list, &area);
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(a.row), reinterpret_cast<LPARAM>(&row)) == LB_ERR ||
+        row.top >= row.bottom || row.top < area.top || row.bottom > area.bottom) {
+      fail("the script clicks row " + std::to_string(a.row) + " of control " + std::to_string(a.controlId) +
+           ", which does not show that row");
+      return true;
+    }
+    POINT centre{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(list, &centre);
+    sent(a.extend ? clickAt(centre, {VK_SHIFT}) : clickAt(centre), a);
+    return true;
+  }
+
+  bool play(const Look& a, HWND waiting) {
+    a.at(waiting);
     return true;
   }
 
