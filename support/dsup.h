@@ -640,6 +640,37 @@ DSUP_API void DSUP_CDECL DSupCheckErrorMessage(HWND owner, HINSTANCE messageInst
 
 /* ==== Timetables and run-time entries ========================================================= */
 
+/* A timetable is a table of fixed-size rows that a driver's dialog shows in a scroller control
+ * (control IDC_TT_SCROLLER of window class "QXLUMO_UTIL_SCROLLER_02"), with entry fields in which
+ * the user types one row, an Enter button that takes the typed row into the table, and buttons that
+ * delete the selected rows or clear the table. The driver owns the rows' content and layout and
+ * keeps them in the row memory of its DSupTTData descriptor through DSupTTGetMemory; the library
+ * runs the selection and its highlight, the Enter cycle, deleting and clearing, and the messages
+ * with the scroller. The driver calls the functions below from its dialog procedure and its
+ * command callback, with the descriptor and the numbers of five texts of its own module, in this
+ * order: the end-of-table line, the question asked before clearing, then the three row memory
+ * messages of DSupTTGetMemory (the table has memory already, not enough memory, too many rows).
+ * Every function does nothing (or returns 0 or null) for a null descriptor. */
+
+/* Creates, grows, shrinks, locks, unlocks or frees the table's row memory: one movable block of
+ * rowCount x rowSize bytes in table->hRows. `operation` holds TTMEM_* flags and, in its low 11
+ * bits, a row count:
+ *   TTMEM_ADD with a count creates the table with that many zero-filled rows (count 0 on an empty
+ *     table: one row); without a count it appends one zero-filled row.
+ *   TTMEM_RESIZE with a count sets the table to that many rows (new rows zero-filled); without a
+ *     count it removes the last row (the table's only row: the table is freed).
+ *   TTMEM_LOCK alone locks the rows; with TTMEM_ADD it locks the created or grown table.
+ *   TTMEM_UNLOCK releases a lock; TTMEM_FREE alone frees the table (hRows null, rowCount 0).
+ * Returns the locked rows when a lock was asked for and granted (release it with TTMEM_UNLOCK),
+ * null in every other case. A refused request leaves the descriptor as it was and shows the
+ * driver's message (text of the dialog's module, in a warning box owned by the dialog):
+ * `tooManyMsg` when the table would exceed maxRows rows, `existsMsg` when TTMEM_ADD with a count
+ * finds memory already, `noMemoryMsg` when the memory cannot be had. A request that does not
+ * apply (anything but TTMEM_ADD on an empty table, TTMEM_FREE or TTMEM_LOCK with a count, another
+ * combination of flags) returns null silently. */
+DSUP_API void* DSUP_CALL DSupTTGetMemory(HWND dialog, DSupTTData* table, WORD operation, WORD existsMsg,
+                                         WORD noMemoryMsg, WORD tooManyMsg) DSUP_NOEXCEPT;
+
 /* ==== Text files: line reading and parsing ==================================================== */
 
 /* Drivers read text files line by line and parse each line against a grammar of their own,

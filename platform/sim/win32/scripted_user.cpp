@@ -1,9 +1,11 @@
 // The scripted user on Windows (sim/scripted_user.h): the script played with real input.
 //
-// A timer of the thread (null window) ticks every tickInterval. A tick comes only when the loop
-// that takes it has nothing else queued, so a tick that finds a modal dialog or message box of the
-// thread active, shown and in front finds it idle, with the input of the previous action handled
-// (Wine queues SendInput's events at once). It then plays the next action: keys and clicks through
+// A timer of the thread (null window) ticks every tickInterval. A modal loop takes a tick only when
+// it has nothing else queued; a loop that takes messages by range (such as the deferred field
+// check of standard dialogs, which leaves the input queued) may take it earlier, so a tick also
+// checks that no input, posted message or painting waits. A tick that finds a modal dialog or
+// message box of the thread active, shown and in front then finds it idle, with the input of the
+// previous action handled (Wine queues SendInput's events at once). It then plays the next action: keys and clicks through
 // SendInput, so that the messages posted meanwhile are taken before the rest of the input as in
 // Win32; a message box is answered by posting it the button's WM_COMMAND.
 #include "sim/scripted_user.h"
@@ -76,7 +78,7 @@ struct ScriptedUser::Player {
       return;
     }
     ticksNotInFront = 0;
-    if (GetTickCount64() < resumeAt) return;
+    if (GetTickCount64() < resumeAt || HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT)) != 0) return;
     if (actions.empty()) {
       fail("the script ended while " + describeWindow(waiting) + " was waiting for input");
       end(waiting);
