@@ -6,6 +6,15 @@
 
 namespace dsup::timetable {
 
+// The numbers of the driver's five texts that the editor's functions are given.
+struct DriverTexts {
+  WORD endLine;     // the end-of-table line
+  WORD clearQuery;  // the question before clearing
+  WORD exists;      // the row memory messages of DSupTTGetMemory
+  WORD noMemory;
+  WORD tooMany;
+};
+
 // Characters (terminator included) of a driver's message or question.
 inline constexpr int messageCapacity = 149;
 

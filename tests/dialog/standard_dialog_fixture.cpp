@@ -61,8 +61,9 @@ BOOL CALLBACK StandardDialogTest::recordCommand(HWND dialog, INT commandId) {
   return TRUE;
 }
 
-BOOL CALLBACK StandardDialogTest::recordFieldChange(HWND, INT fieldId) {
+BOOL CALLBACK StandardDialogTest::recordFieldChange(HWND dialog, INT fieldId) {
   currentTest->calls.push_back("change " + std::to_string(fieldId));
+  if (currentTest->behaviour.onFieldChange) currentTest->behaviour.onFieldChange(dialog, fieldId);
   return TRUE;
 }
 

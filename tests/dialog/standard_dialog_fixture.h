@@ -31,6 +31,8 @@ struct DriverBehaviour {
   // The command callback's answer after the command is logged; by default OK ends the dialog with
   // 1 and the answer is 1 (for Cancel: end the dialog with 0).
   std::function<BOOL(HWND dialog, int commandId)> onCommand;
+  // Called for every field change after it is logged.
+  std::function<void(HWND dialog, int fieldId)> onFieldChange;
   // The driver's own dialog procedure, or none.
   DLGPROC dialogProc = nullptr;
   // The message hook, or none.
