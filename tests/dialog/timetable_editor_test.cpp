@@ -51,8 +51,17 @@ TEST_F(TimetableTest, ExtendingStopsAtTheLastRowAndNeedsAShownSelection) {
 }
 
 TEST_F(TimetableTest, ClickWhileARefusedRowWaitsIsDropped) {
-  // The click on row 0 puts its text into the field, where the user replaces it.
+  // The click on row 0 puts its text into the field, where the user replaces it: Enter becomes the
+  // enabled default button and the selection is hidden.
   user.clickRow(IDC_TT_SCROLLER, 0).wait(afterTheGate).click(IDC_TT_FIRSTFIELD).type(u"\bbad");
+  user.look([&](HWND dialog) {
+    const HWND enter = GetDlgItem(dialog, IDC_TT_ENTER);
+    EXPECT_TRUE(table.enterPending);
+    EXPECT_TRUE(IsWindowEnabled(enter));
+    EXPECT_EQ(GetWindowLongW(enter, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_FALSE(table.selShown);
+    expectRowsAgree(dialog);
+  });
   user.clickRow(IDC_TT_SCROLLER, 2).look([&](HWND dialog) {
     EXPECT_EQ(driverLog, (Log{"selected 0", "enter from scroller", "refused"}));
     EXPECT_EQ(table.selRow, 0) << "the selection did not move";
@@ -60,6 +69,40 @@ TEST_F(TimetableTest, ClickWhileARefusedRowWaitsIsDropped) {
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_TT_ENTER)));
     EXPECT_EQ(driverRows(), (Texts{u"A", u"B", u"C"}));
     expectRowsAgree(dialog);
+  });
+  user.click(okButton);
+  EXPECT_EQ(runTimetable({u"A", u"B", u"C"}), IDOK);
+}
+
+TEST_F(TimetableTest, ListSelectShowsHidesAndSelectsRowsBelowMaxRows) {
+  struct Request {
+    LONG request;
+    bool shown;
+    LONG selRow;
+    std::vector<std::string> inverted;  // the scroller messages it sent
+  };
+  const Request requests[] = {
+      {-1, true, 1, {"SCM_INVERTROWS 0 1..1"}},  // the remembered selection
+      {-1, true, 1, {}},
+      {2, true, 2, {"SCM_INVERTROWS 0 1..1", "SCM_INVERTROWS 0 2..2"}},
+      {table.maxRows, true, 2, {}},
+      {-3, true, 2, {}},
+      {-2, false, 2, {"SCM_INVERTROWS 0 2..2"}},
+      {-2, false, 2, {}},
+      {7, true, 7, {"SCM_INVERTROWS 0 7..7"}},  // beyond the rows, below maxRows (8)
+  };
+  user.look([&](HWND dialog) {
+    table.selRow = table.anchorRow = 1;
+    for (const Request& request : requests) {
+      scrollerMessages.clear();
+      recordScroller = true;
+      DSupTTListSelect(dialog, &table, request.request);
+      recordScroller = false;
+      EXPECT_EQ(table.selShown != FALSE, request.shown) << request.request;
+      EXPECT_EQ(table.selRow, request.selRow) << request.request;
+      EXPECT_EQ(table.anchorRow, request.selRow) << request.request;
+      EXPECT_EQ(scrollerMessages, request.inverted) << request.request;
+    }
   });
   user.click(okButton);
   EXPECT_EQ(runTimetable({u"A", u"B", u"C"}), IDOK);
