@@ -703,6 +703,124 @@ DSUP_API BOOL DSUP_CALL DSupCheckDialogCombo(HWND dialog, INT field, UINT messag
 
 /* ==== Timetables and run-time entries ========================================================= */
 
+/* A timetable is a table of fixed-size rows that a driver's dialog shows in a scroller control
+ * (control IDC_TT_SCROLLER of window class "QXLUMO_UTIL_SCROLLER_02"), with entry fields in which
+ * the user types one row, an Enter button that takes the typed row into the table, and buttons that
+ * delete the selected rows or clear the table. The driver owns the rows' content and layout and
+ * keeps them in the row memory of its DSupTTData descriptor through DSupTTGetMemory; the library
+ * runs the selection and its highlight, the Enter cycle, deleting and clearing, and the messages
+ * with the scroller. The driver calls the functions below from its dialog procedure and its
+ * command callback, with the descriptor and the numbers of five texts of its own module, in this
+ * order: the end-of-table line, the question asked before clearing, then the three row memory
+ * messages of DSupTTGetMemory (the table has memory already, not enough memory, too many rows).
+ * Every function does nothing (or returns 0 or null) for a null descriptor. */
+
+/* Controls of a timetable dialog. */
+#define IDC_TT_NOROW_ENTER 11 /* the dialog's Enter button while no typed row waits */
+#define IDC_TT_ENTER 31       /* the Enter button: takes the typed row into the table */
+#define IDC_TT_SCROLLER 41    /* the scroller control */
+#define IDC_TT_FIRSTFIELD 42  /* the first entry field of a row */
+#define IDC_TT_DELETE 30001   /* deletes the selected rows (no field check, as 30000 to 30100) */
+#define IDC_TT_CLEAR 30002    /* clears the table after asking */
+
+/* Notification codes of the scroller that the driver passes to DSupTTProcessScroller with the
+ * row concerned. Other codes are ignored. */
+#define TTN_CLICK 4          /* also 6: enters a pending row, then selects the row */
+#define TTN_CLICK_KEY 6
+#define TTN_EXTEND 5         /* also 7: extends the shown selection to the row */
+#define TTN_EXTEND_KEY 7
+#define TTN_GETROWTEXT 11    /* the scroller shows the row: the result is the scroller's answer */
+#define TTN_SELECT 13        /* selects the row */
+
+/* The private messages that the library sends (or posts) to the dialog, numbered from the
+ * descriptor's msgBase: msgBase + TTM_ENTERROW and so on.
+ * TTM_ENTERROW (sent; wParam: nonzero while a scroller click enters the row; lParam: a
+ *   DSupTTEnterRow): take the typed row into the table and report the outcome.
+ * TTM_DELETEROWS (sent; lParam: a PortRowRange filled from selRow, anchorRow and 0): remove those
+ *   rows from the table.
+ * TTM_CLEARED (sent): the table has just been freed.
+ * TTM_GETROWTEXT (sent; wParam: the row; lParam: a buffer of DSUP_TT_ROWTEXT_CAPACITY WCHARs):
+ *   write the row's display text, zero-terminated (a longer text is cut to capacity - 1).
+ * TTM_ROWSELECTED (posted; wParam: the row): a row was chosen; a row at or above rowCount is the
+ *   end-of-table line or the space below it.
+ * TTM_UPDATE (sent): the selection or the table changed. */
+#define TTM_ENTERROW 0
+#define TTM_DELETEROWS 1
+#define TTM_CLEARED 2
+#define TTM_GETROWTEXT 3
+#define TTM_ROWSELECTED 4
+#define TTM_UPDATE 5
+
+#define DSUP_TT_ROWTEXT_CAPACITY 120
+
+/* The outcome that the dialog reports for TTM_ENTERROW, and the row it concerns. Both are 0 when
+ * the message is sent. */
+#define TT_ENTER_REFUSED (-1) /* nothing changed */
+#define TT_ENTER_ADDED 0      /* a new row was added at *rowNumber (negative: at the top) */
+#define TT_ENTER_CHANGED 1    /* row *rowNumber was changed */
+typedef struct DSupTTEnterRow {
+  LONG* outcome;
+  LONG* rowNumber;
+} DSupTTEnterRow;
+
+/* Creates, grows, shrinks, locks, unlocks or frees the table's row memory: one movable block of
+ * rowCount x rowSize bytes in table->hRows. `operation` holds TTMEM_* flags and, in its low 11
+ * bits, a row count:
+ *   TTMEM_ADD with a count creates the table with that many zero-filled rows (count 0 on an empty
+ *     table: one row); without a count it appends one zero-filled row.
+ *   TTMEM_RESIZE with a count sets the table to that many rows (new rows zero-filled); without a
+ *     count it removes the last row (the table's only row: the table is freed).
+ *   TTMEM_LOCK alone locks the rows; with TTMEM_ADD it locks the created or grown table.
+ *   TTMEM_UNLOCK releases a lock; TTMEM_FREE alone frees the table (hRows null, rowCount 0).
+ * Returns the locked rows when a lock was asked for and granted (release it with TTMEM_UNLOCK),
+ * null in every other case. A refused request leaves the descriptor as it was and shows the
+ * driver's message (text of the dialog's module, in a warning box owned by the dialog):
+ * `tooManyMsg` when the table would exceed maxRows rows, `existsMsg` when TTMEM_ADD with a count
+ * finds memory already, `noMemoryMsg` when the memory cannot be had. A request that does not
+ * apply (anything but TTMEM_ADD on an empty table, TTMEM_FREE or TTMEM_LOCK with a count, another
+ * combination of flags) returns null silently. */
+DSUP_API void* DSUP_CALL DSupTTGetMemory(HWND dialog, DSupTTData* table, WORD operation, WORD existsMsg,
+                                         WORD noMemoryMsg, WORD tooManyMsg) DSUP_NOEXCEPT;
+
+/* Sets table->enterPending to `enable`. Nonzero makes IDC_TT_ENTER the enabled default button and
+ * the dialog's Enter button (as DSupSetEnterButtonId does); 0 makes IDC_TT_NOROW_ENTER the Enter
+ * button and disables IDC_TT_ENTER. Either way a shown selection is hidden (it stays remembered). */
+DSUP_API void DSUP_CALL DSupTTEnableEnter(HWND dialog, DSupTTData* table, BOOL enable) DSUP_NOEXCEPT;
+
+/* `request` -2 hides the shown selection, -1 shows the remembered one again, 0 to maxRows - 1
+ * selects that one row and shows it; anything else (and -2 or -1 in the other state) does nothing. */
+DSUP_API void DSUP_CALL DSupTTListSelect(HWND dialog, DSupTTData* table, LONG request) DSUP_NOEXCEPT;
+
+/* Handles a scroller notification `code` for `row` (the TTN_* codes). TTN_CLICK is carried out
+ * only when its message time is 170 ms or more after the last carried-out click: it first enters
+ * a pending row (DSupTTPushButtonHandler with IDC_TT_ENTER) and is dropped when the dialog refuses
+ * it, then selects the row as TTN_SELECT does: hides the selection, posts TTM_ROWSELECTED, and
+ * shows a row of the table as the new selection (the end-of-table line and the space below it
+ * leave no selection). TTN_EXTEND moves the shown selection's moving end to the row (at most the
+ * last row). TTN_GETROWTEXT answers the scroller with the row's text: the dialog's (TTM_GETROWTEXT),
+ * drawn highlighted within a shown selection; for row rowCount the end-of-table line, text
+ * `endLineMsg` widened with '-' to endLineWidth characters (at most DSUP_TT_ROWTEXT_CAPACITY - 1);
+ * beyond it, and for a negative row, an empty row. Returns the scroller's answer for
+ * TTN_GETROWTEXT, 0 otherwise. */
+DSUP_API LONG DSUP_CALL DSupTTProcessScroller(HWND dialog, WORD code, LONG row, DSupTTData* table, WORD endLineMsg,
+                                              WORD clearQueryMsg, WORD existsMsg, WORD noMemoryMsg,
+                                              WORD tooManyMsg) DSUP_NOEXCEPT;
+
+/* Handles a click of a timetable button, then disables Enter (DSupTTEnableEnter with 0) whatever
+ * the command. IDC_TT_ENTER with a row pending sends TTM_ENTERROW and brings the scroller's rows
+ * in line with the outcome: a changed row is redrawn, an added one inserted; then the row after an
+ * added one (a changed one itself) is scrolled into view and clicked (TTN_CLICK), and the focus
+ * goes to IDC_TT_FIRSTFIELD with its text selected. Without a pending row it only beeps.
+ * IDC_TT_DELETE removes the shown selection's rows (TTM_DELETEROWS, then from the scroller) and
+ * leaves the selection hidden on the row before them (row 0 at least). IDC_TT_CLEAR asks
+ * `clearQueryMsg` (OK or Cancel, Cancel the default) when the table has rows, and on OK frees the
+ * rows, forgets the selection (both ends -1), empties the scroller and sends TTM_CLEARED; the focus
+ * goes back to IDC_TT_CLEAR. Delete and clear end with TTM_UPDATE. Returns 1 when a row was entered
+ * (for every outcome but TT_ENTER_REFUSED), 0 otherwise. */
+DSUP_API LONG DSUP_CALL DSupTTPushButtonHandler(HWND dialog, DSupTTData* table, WORD commandId, WORD endLineMsg,
+                                                WORD clearQueryMsg, WORD existsMsg, WORD noMemoryMsg,
+                                                WORD tooManyMsg) DSUP_NOEXCEPT;
+
 /* ==== Text files: line reading and parsing ==================================================== */
 
 /* Drivers read text files line by line and parse each line against a grammar of their own,

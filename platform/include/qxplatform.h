@@ -50,7 +50,7 @@ WINBASEAPI BOOL WINAPI PlatformGetVersionInfo(HINSTANCE instance, PlatformVersio
  * control's full style, as in a binary Win32 template: WS_CHILD is added, but WS_VISIBLE (and
  * WS_TABSTOP) must be given. */
 typedef struct PlatformDialogItem {
-  LPCWSTR className; /* "Edit", "ComboBox", "Button", "Static" or "QXLUMO_UTIL_SCROLLER_02" */
+  LPCWSTR className; /* "Edit", "ComboBox", "Button", "Static" or a registered class */
   int id;
   DWORD style;
   LPCWSTR text; /* the initial text, or null */

@@ -44,6 +44,7 @@ extern "C" {
 typedef uint8_t BYTE;
 typedef int16_t SHORT;
 typedef uint16_t WORD;
+typedef WORD ATOM;
 typedef uint16_t USHORT;
 typedef int32_t INT;
 typedef uint32_t UINT;

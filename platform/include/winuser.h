@@ -4,8 +4,8 @@
  *
  * The platform is headless: windows, messages, focus, dialogs and controls exist as objects and
  * behave as in Win32, nothing is drawn. Built-in window classes: "#32770" (dialogs), "Edit",
- * "ComboBox", "Button", "Static" and the scroller "QXLUMO_UTIL_SCROLLER_02" (<qxscroller.h>).
- * Class names are compared without regard to case.
+ * "ComboBox", "Button", "Static"; modules register classes of their own (RegisterClassW). Class
+ * names are compared without regard to case.
  *
  * Threads: a window belongs to the thread that created it, and each thread has its own message
  * queue, focus and active window. PostMessageW and IsWindow may be called from any thread; every
@@ -90,7 +90,14 @@
  *     at once.
  * 20. The device context of any window has a font with an average character width of 7 and a
  *     height of 16; a window's client rectangle is its size from the template.
- * 21. The scroller honours the SCM_* messages of <qxscroller.h> and notifies its parent.
+ * 21. A class registered without CS_GLOBALCLASS is found only for windows created with the
+ *     registering module's instance (a dialog's controls get the dialog's instance); with it, for
+ *     every module. A class cannot be unregistered while it has windows.
+ * 22. A window's extra bytes (cbWndExtra) and GWLP_USERDATA start at 0; a mouse message carries the
+ *     client point in lParam and the MK_* keys in wParam; a second button down becomes
+ *     WM_LBUTTONDBLCLK only for a class with CS_DBLCLKS (the built-in classes have it).
+ * 23. Subclassing: SetWindowLongPtrW(GWLP_WNDPROC) puts a new procedure in front of the window's
+ *     and returns the previous one, which CallWindowProcW calls.
  */
 #ifndef QX_PLATFORM_WINUSER_H
 #define QX_PLATFORM_WINUSER_H
@@ -106,6 +113,9 @@ extern "C" {
 /* ---- Types ---------------------------------------------------------------------------------- */
 
 DECLARE_HANDLE(HMENU);
+DECLARE_HANDLE(HICON);
+DECLARE_HANDLE(HBRUSH);
+typedef HICON HCURSOR;
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 
@@ -147,6 +157,9 @@ typedef struct tagCREATESTRUCTW {
 #define ERROR_TLW_WITH_WSCHILD 1406L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_WINDOW_OF_OTHER_THREAD 1408L
+#define ERROR_CLASS_ALREADY_EXISTS 1410L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
+#define ERROR_CLASS_HAS_WINDOWS 1412L
 #define ERROR_INVALID_INDEX 1413L
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
 
@@ -262,9 +275,43 @@ typedef struct tagCREATESTRUCTW {
 #define PM_REMOVE 0x0001
 #define PM_NOYIELD 0x0002
 
+/* ---- Window classes ------------------------------------------------------------------------- */
+
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
+#define CS_GLOBALCLASS 0x4000
+
+typedef struct tagWNDCLASSW {
+  UINT style;
+  WNDPROC lpfnWndProc;
+  int cbClsExtra;
+  int cbWndExtra;
+  HINSTANCE hInstance;
+  HICON hIcon;
+  HCURSOR hCursor;
+  HBRUSH hbrBackground;
+  LPCWSTR lpszMenuName;
+  LPCWSTR lpszClassName;
+} WNDCLASSW, *LPWNDCLASSW;
+
+/* Registers a window class of the module `hInstance` (behaviour 21): its procedure, its style
+ * (CS_DBLCLKS, CS_GLOBALCLASS; the others are kept and not used) and cbWndExtra extra bytes per
+ * window, reached by GetWindowLongPtrW at offsets 0, sizeof(LONG_PTR), ... Icon, cursor, brush,
+ * menu and class extra bytes are not used. Returns the class atom (from 0xC000 on), or 0 with
+ * ERROR_CLASS_ALREADY_EXISTS when the module has a local class of that name, or a global one
+ * exists, or ERROR_INVALID_PARAMETER without a procedure or a name. */
+WINBASEAPI ATOM WINAPI RegisterClassW(const WNDCLASSW* windowClass);
+
+/* Removes the class that module `instance` registered under the name. FALSE with
+ * ERROR_CLASS_DOES_NOT_EXIST when there is none, ERROR_CLASS_HAS_WINDOWS while windows of it
+ * exist. */
+WINBASEAPI BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance);
+
 /* ---- Windows -------------------------------------------------------------------------------- */
 
-/* Creates a window of a built-in class. A WS_CHILD window needs a parent, and `menu` is its id;
+/* Creates a window of a built-in class or of a class found for `instance` (behaviour 21). A
+ * WS_CHILD window needs a parent, and `menu` is its id;
  * any other window is top-level, and a given `parent` becomes its owner (the top-level window of
  * it). Sends WM_CREATE (lParam: the CREATESTRUCTW); a result of -1 destroys the window again. A
  * top-level window created with WS_VISIBLE is activated. Sizes are pixels; CW_USEDEFAULT gives 0.
@@ -302,8 +349,8 @@ WINBASEAPI HWND WINAPI GetWindow(HWND window, UINT relation);
 /* The first child of `window` in z-order; with null, the first top-level window. */
 WINBASEAPI HWND WINAPI GetTopWindow(HWND window);
 
-/* Copies the class name (as "#32770", "Edit", "ComboBox", "Button", "Static" or the scroller's
- * name), cut to capacity - 1 characters and terminated; returns its length, 0 on failure. */
+/* Copies the class name (as "#32770", "Edit", "ComboBox", "Button", "Static", or as registered),
+ * cut to capacity - 1 characters and terminated; returns its length, 0 on failure. */
 WINBASEAPI int WINAPI GetClassNameW(HWND window, LPWSTR buffer, int capacity);
 
 #define GWLP_WNDPROC (-4)
@@ -323,8 +370,8 @@ WINBASEAPI int WINAPI GetClassNameW(HWND window, LPWSTR buffer, int capacity);
 WINBASEAPI LONG_PTR WINAPI GetWindowLongPtrW(HWND window, int index);
 
 /* Sets a window long and returns its previous value (0 with the last error set on failure).
- * GWLP_WNDPROC and GWLP_HWNDPARENT cannot be set (ERROR_INVALID_INDEX). Setting GWL_STYLE
- * changes the style bits only, without messages. */
+ * GWLP_WNDPROC subclasses the window (behaviour 23); GWLP_HWNDPARENT cannot be set
+ * (ERROR_INVALID_INDEX). Setting GWL_STYLE changes the style bits only, without messages. */
 WINBASEAPI LONG_PTR WINAPI SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
 
 /* The 32-bit forms: the value is cut to (or widened from) 32 bits. */
@@ -399,6 +446,11 @@ WINBASEAPI SHORT WINAPI GetKeyState(int virtualKey);
 
 /* Calls the window's procedure at once and returns its result; 0 for an invalid window. */
 WINBASEAPI LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+/* Calls `procedure` with the message and returns its result: how a subclassing procedure passes a
+ * message on to the procedure it replaced. */
+WINBASEAPI LRESULT WINAPI CallWindowProcW(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam);
 
 /* Puts a message into the queue of the window's thread (null: the calling thread's, as a thread
  * message), stamped with the tick count. */
@@ -566,6 +618,13 @@ WINBASEAPI BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSig
 #define SS_LEFT 0x00000000L
 #define SS_CENTER 0x00000001L
 #define SS_RIGHT 0x00000002L
+
+/* ---- List boxes ----------------------------------------------------------------------------- */
+
+/* The client rectangle of an item (wParam: its index; lParam: the RECT), as list-like controls
+ * answer it; LB_ERR for an index they do not have. */
+#define LB_GETITEMRECT 0x0198
+#define LB_ERR (-1)
 
 /* ---- Combo boxes ---------------------------------------------------------------------------- */
 

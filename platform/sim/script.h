@@ -3,8 +3,11 @@
 // Windows; the actions after the first group exist only where the platform layer is simulated.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -33,6 +36,14 @@ struct AnswerMessageBox {
 struct Wait {
   std::uint32_t milliseconds;
 };
+struct ClickRow {
+  int controlId;
+  int row;
+  bool extend;
+};
+struct Look {
+  std::function<void(HWND)> at;
+};
 
 inline const char* nameOf(const TypeText&) { return "typing"; }
 inline const char* nameOf(const PasteText&) { return "a paste"; }
@@ -41,26 +52,22 @@ inline const char* nameOf(const Click&) { return "a click"; }
 inline const char* nameOf(const ChooseComboItem&) { return "a combo box choice"; }
 inline const char* nameOf(const AnswerMessageBox&) { return "an answer"; }
 inline const char* nameOf(const Wait&) { return "a wait"; }
+inline const char* nameOf(const ClickRow&) { return "a row click"; }
+inline const char* nameOf(const Look&) { return "a look"; }
 
 #ifndef _WIN32
-// The scroller control and the other application exist only on the simulated platform.
-struct ClickRow {
-  int controlId;
-  int row;
-  bool extend;
-};
+// The other application exists only on the simulated platform.
 struct SwitchAway {};
 struct SwitchBack {};
 
-inline const char* nameOf(const ClickRow&) { return "a row click"; }
 inline const char* nameOf(const SwitchAway&) { return "a switch to another application"; }
 inline const char* nameOf(const SwitchBack&) { return "a switch back"; }
 #endif
 
-using Action = std::variant<TypeText, PasteText, PressKey, Click, ChooseComboItem, AnswerMessageBox, Wait
+using Action = std::variant<TypeText, PasteText, PressKey, Click, ChooseComboItem, AnswerMessageBox, Wait, ClickRow, Look
 #ifndef _WIN32
                             ,
-                            ClickRow, SwitchAway, SwitchBack
+                            SwitchAway, SwitchBack
 #endif
                             >;
 

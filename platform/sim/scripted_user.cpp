@@ -3,7 +3,6 @@
 #include "sim/scripted_user.h"
 
 #include <windows.h>
-#include <qxscroller.h>
 
 #include <variant>
 
@@ -56,7 +55,7 @@ struct ScriptedUser::Player final : InputSource {
     }
     const Action action = actions.front();
     const bool isAnswer = std::holds_alternative<AnswerMessageBox>(action);
-    if (messageBoxWaits != isAnswer) {
+    if (messageBoxWaits != isAnswer && !std::holds_alternative<Look>(action)) {
       qxplatform::recordFailure(isAnswer ? "the script answers a message box, but " + describeWindow(loopWindow) +
                                                " is waiting for input"
                                          : describeWindow(loopWindow) + " was shown, but the script's next action is " +
@@ -159,17 +158,24 @@ struct ScriptedUser::Player final : InputSource {
   }
 
   bool play(const ClickRow& a, HWND loopWindow) {
-    const HWND scroller = control(loopWindow, a.controlId, "clicks a row of");
-    if (!scroller) return true;
-    if (!isOfClass(scroller, scrollerClass) || !SendMessageW(scroller, SCM_ISROWVISIBLE, a.row, 0)) {
+    const HWND list = control(loopWindow, a.controlId, "clicks a row of");
+    if (!list) return true;
+    RECT row{}, area{};
+    GetClientRect(list, &area);
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(a.row), reinterpret_cast<LPARAM>(&row)) == LB_ERR ||
+        row.top >= row.bottom || row.top < area.top || row.bottom > area.bottom) {
       qxplatform::recordFailure("the script clicks row " + std::to_string(a.row) + " of control " +
-                                std::to_string(a.controlId) + ", which is no scroller showing that row");
+                                std::to_string(a.controlId) + ", which does not show that row");
       return true;
     }
-    const auto top = static_cast<int>(SendMessageW(scroller, SCM_GETTOPROW, 0, 0));
     if (a.extend) queueKey(VK_SHIFT, true);
-    clickAt(scroller, rowHeight / 2, (a.row - top) * rowHeight + rowHeight / 2, a.extend ? MK_SHIFT : 0);
+    clickAt(list, (row.left + row.right) / 2, (row.top + row.bottom) / 2, a.extend ? MK_SHIFT : 0);
     if (a.extend) queueKey(VK_SHIFT, false);
+    return true;
+  }
+
+  bool play(const Look& a, HWND loopWindow) {
+    a.at(dialogOf(loopWindow));
     return true;
   }
 

@@ -14,7 +14,8 @@
 //
 // Controls are named by their id in the dialog (or message box) whose loop waits. Mouse actions
 // click at the centre of a control; a second click at the same point of the same control within
-// 500 ms is a double click, as in Win32: let time pass with wait() to avoid one.
+// 500 ms is a double click for a class that takes them, as in Win32: let time pass with wait()
+// to avoid one.
 //
 // Two backends play the same script. On the simulated platform (libqxplatform) the modal loops
 // ask the user for input and the clock stands still between actions; the failures are also in the
@@ -31,6 +32,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -78,11 +80,17 @@ class SIM_API ScriptedUser {
   // waits that long.
   ScriptedUser& wait(std::uint32_t milliseconds) { return add(script::Wait{milliseconds}); }
 
-#ifndef _WIN32
-  // Clicks a row of a scroller control (with Shift held when `extend`); the row must be in view.
+  // Clicks row `row` of a list-like control (with Shift held when `extend`), at the middle of the
+  // rectangle that the control gives for it (LB_GETITEMRECT); the row must be in view.
   ScriptedUser& clickRow(int controlId, int row, bool extend = false) {
     return add(script::ClickRow{controlId, row, extend});
   }
+
+  // Looks at the dialog (or message box) that waits, before the next action: calls `at` with it,
+  // once everything that the previous actions caused has been handled and painted.
+  ScriptedUser& look(std::function<void(HWND)> at) { return add(script::Look{std::move(at)}); }
+
+#ifndef _WIN32
 
   // Switches to another application (the dialog is no longer active and loses the focus), and
   // back to the window that was active.

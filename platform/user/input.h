@@ -17,7 +17,7 @@ void queueKey(WORD virtualKey, bool down, char16_t character = 0);
 
 // A left button message (WM_LBUTTONDOWN or WM_LBUTTONUP) for the window at a client point, with
 // the key flags (MK_*). A button down becomes WM_LBUTTONDBLCLK when it follows another one on the
-// same window and point within doubleClickTime.
+// same window and point within doubleClickTime and the window's class has CS_DBLCLKS.
 void queueMouse(HWND window, UINT message, int x, int y, WPARAM keys);
 
 // The text that the next paste into an edit control inserts.

@@ -87,7 +87,9 @@ void queueMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
   ThreadState& thread = thisThread();
   const LPARAM point = MAKELPARAM(x, y);
   const DWORD now = GetTickCount();
-  if (message == WM_LBUTTONDOWN) {
+  const Window* target = lookUpWindow(window);
+  // Only windows whose class asks for double clicks (CS_DBLCLKS) get them; others see two clicks.
+  if (message == WM_LBUTTONDOWN && target && (target->windowClass->style & CS_DBLCLKS)) {
     LastClick& last = thread.lastClick;
     if (last.valid && last.window == window && last.point == point && now - last.time < doubleClickTime) {
       message = WM_LBUTTONDBLCLK;

@@ -17,16 +17,19 @@
 
 namespace qxplatform::user {
 
-// A built-in window class.
+// A window class: one of the built-in (system) classes, or one registered by a module.
 struct WindowClass {
-  std::u16string_view name;  // as GetClassNameW reports it
+  std::u16string name;  // as GetClassNameW reports it
   WNDPROC procedure;
-  std::size_t extraBytes;  // window longs at offsets 0, 8, ... (dialogs: DWLP_*)
+  std::size_t extraBytes;    // window longs at offsets 0, 8, ... (dialogs: DWLP_*)
+  UINT style = CS_DBLCLKS;   // CS_* (the built-in classes take double clicks, as in Win32)
+  HINSTANCE instance = nullptr;  // the registering module; null for the built-in classes
 };
 
 struct Window {
   HWND handle = nullptr;
   const WindowClass* windowClass = nullptr;
+  WNDPROC procedure = nullptr;  // the class's procedure, or the one that subclassed the window
   std::thread::id thread;
   DWORD style = 0;
   DWORD exStyle = 0;
@@ -61,6 +64,9 @@ HWND insertWindow(std::unique_ptr<Window> window);
 
 // Removes the window from the table and the top-level list and frees it.
 void eraseWindow(HWND handle);
+
+// Whether any window of the class exists, on any thread.
+bool classHasWindows(const WindowClass* windowClass);
 
 // Top-level windows in z-order (the newest first); addTopLevel puts a new one at the top.
 std::vector<HWND> topLevelWindows();

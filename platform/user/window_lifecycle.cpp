@@ -44,7 +44,8 @@ void sendDestroy(HWND handle) {
 extern "C" HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
                                        int x, int y, int width, int height, HWND parent, HMENU menu,
                                        HINSTANCE instance, LPVOID param) {
-  const WindowClass* windowClass = className && !IS_INTRESOURCE(className) ? findWindowClass(className) : nullptr;
+  const WindowClass* windowClass =
+      className && !IS_INTRESOURCE(className) ? findWindowClass(className, instance) : nullptr;
   if (!windowClass) {
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
@@ -58,6 +59,7 @@ extern "C" HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR
 
   auto window = std::make_unique<Window>();
   window->windowClass = windowClass;
+  window->procedure = windowClass->procedure;
   window->thread = std::this_thread::get_id();
   window->style = style & ~WS_VISIBLE;  // shown once created
   window->exStyle = exStyle;

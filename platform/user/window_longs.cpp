@@ -25,7 +25,7 @@ extern "C" LONG_PTR WINAPI GetWindowLongPtrW(HWND handle, int index) {
     case GWLP_ID: return window->id;
     case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(window->instance);
     case GWLP_USERDATA: return window->userData;
-    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->windowClass->procedure);
+    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->procedure);
     case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>(window->isChild() ? window->parent : window->owner);
   }
   if (const LONG_PTR* slot = extraSlot(*window, index)) return *slot;
@@ -57,6 +57,13 @@ extern "C" LONG_PTR WINAPI SetWindowLongPtrW(HWND handle, int index, LONG_PTR va
     case GWLP_USERDATA:
       previous = window->userData;
       window->userData = value;
+      return previous;
+    case GWLP_WNDPROC:
+      // Subclassing: the window's messages go to the new procedure, which passes them on to the
+      // previous one with CallWindowProcW.
+      if (!value) break;
+      previous = reinterpret_cast<LONG_PTR>(window->procedure);
+      window->procedure = reinterpret_cast<WNDPROC>(value);
       return previous;
   }
   if (LONG_PTR* slot = extraSlot(*window, index)) {

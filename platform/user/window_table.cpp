@@ -74,6 +74,14 @@ void eraseWindow(HWND handle) {
   std::erase(t.topLevel, handle);
 }
 
+bool classHasWindows(const WindowClass* windowClass) {
+  WindowTable& t = table();
+  std::lock_guard lock(t.mutex);
+  bool found = false;
+  t.windows.forEach([&](const Window& window) { found = found || window.windowClass == windowClass; });
+  return found;
+}
+
 std::vector<HWND> topLevelWindows() {
   WindowTable& t = table();
   std::lock_guard lock(t.mutex);

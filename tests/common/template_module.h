@@ -16,7 +16,7 @@ namespace dsuptest {
 // A control of a template. Positions and sizes are dialog units; the style is the control's full
 // style (WS_CHILD is added, WS_VISIBLE and WS_TABSTOP must be given).
 struct DialogItem {
-  const char16_t* className;  // "Edit", "ComboBox", "Button", "Static"
+  const char16_t* className;  // "Edit", "ComboBox", "Button", "Static", or a registered class
   int id;
   DWORD style;
   const char16_t* text;  // the initial text, or null

@@ -9,12 +9,6 @@ namespace {
 
 using SimulatedUser = DialogTest;
 
-TEST_F(SimulatedUser, RowClickOutsideAScrollerIsAFailureTheScriptGoesOn) {
-  user.clickRow(firstEdit, 0).click(IDOK);
-  EXPECT_EQ(runDialog(standardDialog), IDOK);
-  EXPECT_EQ(failureStarts(35), Strings{"the script clicks row 0 of control "});
-}
-
 TEST_F(SimulatedUser, DialogThatNeverGoesIdleIsEndedWithAFailure) {
   const auto flooding = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
     if (message == WM_INITDIALOG || message == WM_USER) PostMessageW(dialog, WM_USER, 0, 0);

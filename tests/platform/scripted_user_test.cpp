@@ -28,13 +28,27 @@ TEST_F(ScriptedUser, AnswerWithoutMessageBoxAndActionWhileOneWaitsAreFailures) {
 }
 
 TEST_F(ScriptedUser, MissingControlsAndButtonsAreFailuresTheScriptGoesOn) {
-  user.click(999).chooseComboItem(comboBox, 5).click(IDOK);
+  user.click(999).chooseComboItem(comboBox, 5).clickRow(firstEdit, 0).click(IDOK);
   EXPECT_EQ(runDialog(standardDialog), IDOK);
-  EXPECT_EQ(failureStarts(35), (Strings{"the script clicks control 999, whic", "the script chooses item 5 of contro"}));
+  EXPECT_EQ(failureStarts(35), (Strings{"the script clicks control 999, whic", "the script chooses item 5 of contro",
+                                        "the script clicks row 0 of control "}));
   user.answerMessageBox(IDCANCEL);
   EXPECT_EQ(MessageBoxW(nullptr, w(u"Done"), nullptr, MB_OK), 0);
   EXPECT_EQ(user.takeFailures(),
             Strings{"the script answers message box \"Done\" with button 2, which it does not have"});
+}
+
+TEST_F(ScriptedUser, LookSeesTheDialogOrMessageBoxThatWaitsWithWhatThePreviousActionCaused) {
+  std::vector<std::u16string> seen;
+  const auto lookAtField = [&](HWND waiting) { seen.push_back(textOf(GetDlgItem(waiting, firstEdit))); };
+  user.type(u"12").look(lookAtField).click(pushButton);
+  user.look([&](HWND waiting) { seen.push_back(classOf(waiting)); }).answerMessageBox(IDOK).click(IDOK);
+  const auto askOnClick = [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+    if (message == WM_COMMAND && LOWORD(wParam) == pushButton) MessageBoxW(dialog, w(u"Sure?"), nullptr, MB_OK);
+    return loggingDialogProc(dialog, message, wParam, lParam);
+  };
+  EXPECT_EQ(runDialog(standardDialog, askOnClick, TRUE), IDOK);
+  EXPECT_EQ(seen, (std::vector<std::u16string>{u"12", u"#32770"}));
 }
 
 }  // namespace

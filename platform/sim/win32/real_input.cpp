@@ -62,9 +62,13 @@ bool pressKey(WORD virtualKey, std::initializer_list<WORD> held) {
   return send(std::move(events));
 }
 
-bool clickAt(POINT screenPoint) {
-  return send({mouseEvent(screenPoint, 0), mouseEvent(screenPoint, MOUSEEVENTF_LEFTDOWN),
-               mouseEvent(screenPoint, MOUSEEVENTF_LEFTUP)});
+bool clickAt(POINT screenPoint, std::initializer_list<WORD> held) {
+  std::vector<INPUT> events;
+  for (WORD key : held) events.push_back(keyEvent(key, false));
+  for (DWORD button : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}})
+    events.push_back(mouseEvent(screenPoint, button));
+  for (auto key = std::rbegin(held); key != std::rend(held); ++key) events.push_back(keyEvent(*key, true));
+  return send(std::move(events));
 }
 
 bool putOnClipboard(HWND owner, std::u16string_view text) {

@@ -16,8 +16,9 @@ bool typeCharacters(std::u16string_view text);
 // Presses and releases the key while the `held` keys (VK_SHIFT, VK_CONTROL) are down.
 bool pressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 
-// Moves the mouse to a point of the screen and clicks the left button there.
-bool clickAt(POINT screenPoint);
+// Moves the mouse to a point of the screen and clicks the left button there while the `held` keys
+// are down.
+bool clickAt(POINT screenPoint, std::initializer_list<WORD> held = {});
 
 // Puts the text on the clipboard, as a copy elsewhere would; false when the clipboard is busy.
 bool putOnClipboard(HWND owner, std::u16string_view text);

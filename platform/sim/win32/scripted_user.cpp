@@ -1,12 +1,14 @@
 // The scripted user on Windows (sim/scripted_user.h): the script played with real input.
 //
-// A timer of the thread (null window) ticks every tickInterval. A tick comes only when the loop
-// that takes it has nothing else queued, so a tick that finds a modal dialog or message box of the
-// thread active, shown and in front finds it idle, with the input of the previous action handled
-// (Wine queues SendInput's events at once), unless the queue still holds input or messages. The
-// same window must be found so on two ticks in a row: a message box that has just been ended hands the front back to its owner while its own
-// loop still takes a last tick, and the code that showed it may go on to show another one. The
-// user then plays the next action: keys and clicks through
+// A timer of the thread (null window) ticks every tickInterval. A modal loop takes a tick only when
+// it has nothing else queued; a loop that takes messages by range (such as the deferred field
+// check of standard dialogs, which leaves the input queued) may take it earlier, so a tick also
+// checks that no input, posted message or painting waits. A tick that finds a modal dialog or
+// message box of the thread active, shown and in front then finds it idle, with the input of the
+// previous action handled (Wine queues SendInput's events at once). The same window must be found
+// so on two ticks in a row: a message box that has just been ended hands the front back to its
+// owner while its own loop still takes a last tick, and the code that showed it may go on to show
+// another one. The user then plays the next action: keys and clicks through
 // SendInput, so that the messages posted meanwhile are taken before the rest of the input as in
 // Win32; a message box is answered by posting it the button's WM_COMMAND.
 #include "sim/scripted_user.h"
@@ -78,10 +80,7 @@ struct ScriptedUser::Player {
   }
 
   void tick() {
-    // A tick may also come from a loop that a message handler runs (a deferred field check that
-    // lets the queue settle while the mouse button is down): with the input of the last action,
-    // or messages, still waiting in the queue, nobody is idle.
-    if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0) return;
+    if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT)) != 0) return;
     const HWND waiting = modalWindowOfThread();
     if (std::exchange(seenWaiting, waiting) != waiting) return;
     if (!waiting) {
@@ -102,7 +101,7 @@ struct ScriptedUser::Player {
       return;
     }
     const bool isAnswer = std::holds_alternative<AnswerMessageBox>(actions.front());
-    if (isMessageBox(waiting) != isAnswer) {
+    if (isMessageBox(waiting) != isAnswer && !std::holds_alternative<Look>(actions.front())) {
       fail(isAnswer
                ? "the script answers a message box, but " + describeWindow(waiting) + " is waiting for input"
                : describeWindow(waiting) + " was shown, but the script's next action is " + nameOf(actions.front()));
@@ -211,6 +210,28 @@ struct ScriptedUser::Player {
     ClientToScreen(parts.hwndList, &centre);
     sent(clickAt(centre), a);
     lastClick = {centre, parts.hwndList, GetTickCount64()};
+    return true;
+  }
+
+  bool play(const ClickRow& a, HWND dialog) {
+    const HWND list = control(dialog, a.controlId, "clicks a row of");
+    if (!list) return true;
+    RECT row{}, area{};
+    GetClientRect(list, &area);
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(a.row), reinterpret_cast<LPARAM>(&row)) == LB_ERR ||
+        row.top >= row.bottom || row.top < area.top || row.bottom > area.bottom) {
+      fail("the script clicks row " + std::to_string(a.row) + " of control " + std::to_string(a.controlId) +
+           ", which does not show that row");
+      return true;
+    }
+    POINT centre{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(list, &centre);
+    sent(a.extend ? clickAt(centre, {VK_SHIFT}) : clickAt(centre), a);
+    return true;
+  }
+
+  bool play(const Look& a, HWND waiting) {
+    a.at(waiting);
     return true;
   }
 

@@ -1,30 +1,42 @@
 /*
- * The scroller control: a list of text rows in a scrolling window, the table of the timetable
- * editor. Window class QXSCROLLER_CLASSNAME; the platform registers it, drivers put it into their
- * dialog templates. Compiles as C and as C++.
+ * The scroller control: a list of text rows in a scrolling window, the table of timetable dialogs.
+ * Window class QXSCROLLER_CLASSNAME, registered (for every module) by the scroller's library when
+ * it is loaded into the process; drivers put it into their dialog templates. Compiles as C and as
+ * C++, against the platform layer and against the Windows headers.
  *
  * The scroller does not keep the rows' texts: whenever it shows a row (when the row comes into
  * view or is redrawn), it asks its parent with the notification SCN_GETROWTEXT, and the parent
- * answers with SCM_SETROWTEXT before returning. It knows how many rows the table has (for
- * scrolling), which row is at the top of its view, and which rows are drawn highlighted.
+ * answers with SCM_SETROWTEXT before returning. It knows how many rows the table has, which row is
+ * at the top of its view, and which rows are drawn highlighted. Rows are shown when the scroller
+ * is painted: when its thread's queue holds nothing else, or at once through UpdateWindow.
  *
- * Rows are 16 pixels high (one character height); the rows in view are the top row and as many
- * after it as fit into the client area. The row at the row count is the end-of-table line; rows
- * beyond it are empty space, which is also shown and asked for.
+ * Rows are QXSCROLLER_ROW_HEIGHT pixels high; the rows in view are the top row and as many after it
+ * as fit into the client area at creation. The row at the row count is the end-of-table line;
+ * rows beyond it are empty space, which is also shown and asked for.
  *
  * Notifications reach the parent as WM_COMMAND with the scroller's id in the low word of wParam,
  * the code in the high word and the scroller's window in lParam; the row concerned is given by
- * SCM_GETNOTIFYROW while the notification is being handled.
+ * SCM_GETNOTIFYROW while the notification is being handled. A click is reported at the button up,
+ * on the row under the button down.
  */
-#ifndef QX_PLATFORM_QXSCROLLER_H
-#define QX_PLATFORM_QXSCROLLER_H
+#ifndef QX_SIBLING_QXSCROLLER_H
+#define QX_SIBLING_QXSCROLLER_H
 
 #include <windows.h>
 
-#define QXSCROLLER_CLASSNAME TEXT("QXLUMO_UTIL_SCROLLER_02")
+/* The class name, as single-byte text and as a WCHAR text. */
+#define QXSCROLLER_CLASSNAME_ASCII "QXLUMO_UTIL_SCROLLER_02"
+#if defined(_WIN32)
+#define QXSCROLLER_CLASSNAME L"" QXSCROLLER_CLASSNAME_ASCII
+#else
+#define QXSCROLLER_CLASSNAME u"" QXSCROLLER_CLASSNAME_ASCII
+#endif
 
-/* Characters (terminator included) that the scroller keeps of a row's text. */
-#define QXSCROLLER_ROWTEXT_CAPACITY 120
+/* Characters (terminator included) that the scroller keeps of a row's text; a longer text is cut. */
+#define QXSCROLLER_ROWTEXT_CAPACITY 256
+
+/* The height of a row in pixels (one character height of the default font). */
+#define QXSCROLLER_ROW_HEIGHT 16
 
 /* Messages. A row range in lParam holds the low 16 bits of its first row in the low word and those
  * of its second row in the high word, in either order. */
@@ -46,15 +58,17 @@
                                  characters. Copies the text last shown for the row; returns its
                                  length, -1 for a row out of view */
 #define SCM_ISROWHIGHLIGHTED 1044 /* wParam: row. Nonzero when the row is drawn highlighted */
+/* LB_GETITEMRECT (wParam: row; lParam: a RECT) gives the row's client rectangle, in view or not,
+ * as a list box does; LB_ERR for a negative row. */
 
 /* Notification codes (high word of the WM_COMMAND wParam). */
 #define SCN_SETFOCUS 2       /* the scroller received the focus */
 #define SCN_KILLFOCUS 3      /* the scroller lost the focus */
-#define SCN_CLICK 4          /* a row was clicked (button up) */
+#define SCN_CLICK 4          /* a row was clicked */
 #define SCN_SHIFTCLICK 5     /* a row was clicked with Shift held */
 #define SCN_KEYMOVE 6        /* the Up or Down key moved to a row */
 #define SCN_SHIFTKEYMOVE 7   /* the Up or Down key moved to a row with Shift held */
 #define SCN_GETROWTEXT 11    /* the scroller shows a row: answer with SCM_SETROWTEXT */
 #define SCN_DBLCLK 13        /* a row was double-clicked */
 
-#endif /* QX_PLATFORM_QXSCROLLER_H */
+#endif /* QX_SIBLING_QXSCROLLER_H */
