@@ -1,7 +1,7 @@
 // Whether the test program runs under Wine. Where Wine departs from the Win32 documentation, the
 // platform layer follows the documentation, and the tests skip that check under Wine alone,
 // naming the departure of wine_departures.h
-// (GTEST_SKIP, naming the documented behaviour).
+// (GTEST_SKIP, naming the departure).
 #pragma once
 
 #include <windows.h>

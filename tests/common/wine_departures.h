@@ -14,6 +14,7 @@ enum class WineDeparture {
   closeWithCancelDisabled,
   comboSelectionBeyondItems,
   comboFocusNotifiedDuringFocusChange,
+  unknownWindowClassError,
 };
 
 inline const char* wineDeparture(WineDeparture departure) {
@@ -36,6 +37,9 @@ inline const char* wineDeparture(WineDeparture departure) {
     case WineDeparture::comboFocusNotifiedDuringFocusChange:
       return "Wine's combo box that loses the focus while it reports CBN_SETFOCUS does not report CBN_SETFOCUS "
              "when it receives the focus again; Win32 documents the notification whenever it receives the focus";
+    case WineDeparture::unknownWindowClassError:
+      return "Wine sets ERROR_CLASS_DOES_NOT_EXIST when CreateWindowExW finds no class; Win32 reports "
+             "ERROR_CANNOT_FIND_WND_CLASS";
   }
   return "";
 }

@@ -2,6 +2,7 @@
 // its module or global), extra bytes and user data, mouse messages with their client points and
 // the double clicks that only classes with CS_DBLCLKS get, and subclassing a window.
 #include "common/wine.h"
+#include "common/wine_departures.h"
 #include "platform/dialog_test_support.h"
 
 namespace dsuptest {
@@ -90,8 +91,7 @@ TEST_F(WindowClasses, LocalClassIsFoundForItsModuleAloneAGlobalOneForEveryModule
   EXPECT_EQ(createOf(globalName, own), nullptr) << "unregistered";
   notFoundErrors.push_back(GetLastError());
   if (runsUnderWine())
-    GTEST_SKIP() << "Wine sets ERROR_CLASS_DOES_NOT_EXIST when CreateWindowExW finds no class; Win32 reports "
-                    "ERROR_CANNOT_FIND_WND_CLASS";
+    GTEST_SKIP() << wineDeparture(WineDeparture::unknownWindowClassError);
   EXPECT_EQ(notFoundErrors, std::vector<DWORD>(2, ERROR_CANNOT_FIND_WND_CLASS));
 }
 
