@@ -1,7 +1,6 @@
 // Whether the test program runs under Wine. Where Wine departs from the Win32 documentation, the
-// platform layer follows the documentation, and the tests skip that check under Wine alone,
-// naming the departure of wine_departures.h
-// (GTEST_SKIP, naming the departure).
+// platform layer follows the documentation, and the tests skip that check under Wine alone
+// (GTEST_SKIP), naming the departure from the list in wine_departures.h.
 #pragma once
 
 #include <windows.h>
