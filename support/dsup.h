@@ -739,21 +739,22 @@ DSUP_API void DSUP_CALL DSupDlgStopTimeHideAll(HWND dialog) DSUP_NOEXCEPT;
 DSUP_API void DSUP_CALL DSupDlgRunTimeEntryToggle(HWND dialog, LONG entry, WORD stepCode,
                                                   DSupRunTimeData* times) DSUP_NOEXCEPT;
 
-/* Checks what the user typed into IDC_STOPTIME or IDC_POSTTIME (`field`) and records it in *times.
- * "Off" (in any case, blanks around it allowed) turns the entry to "Off" through the toggle above,
- * without a range check: stopTime becomes 0.2 (the toggle steps from state 1), postTime 0.01.
- * Any other text is checked by DSupCheckDialogFloat with `digits`, empty not allowed: the stop time
- * from 0.2 to `stopMaximum` with the driver's message `stopMessage`, the post time from
- * `postMinimum` to `postMaximum` with `postMessage`; the value goes to stopTime or postTime. An
- * accepted value that the field shows as 0.005 or less turns the entry to "Off" as above (the stop
- * time field is rewritten as 0.2, and a stop time that shows "Off" already stays so). In stop mode
- * 4, an accepted stop time above a compareTime above 0, while the stop time shows its number field,
- * brings the driver's warning `warningMessage` (a text of the dialog's module, at most 98
- * characters) in a box captioned "ERROR", and the focus back into the field: the value stands.
- * `unused` is not used.
+/* Checks what the user typed into IDC_STOPTIME or IDC_POSTTIME (`field`; its first 14 characters
+ * are read) and records it in *times. "Off" (in any case, blanks around it allowed) turns the entry
+ * "Off" through the toggle above, without a range check: the stop time steps on from its number
+ * field to IDC_STOPTIME_OFF in every stop mode, with stopTime 0.2; the post time switches, with
+ * postTime 0.01. Any other text is checked by DSupCheckDialogFloat with `digits`, empty not
+ * allowed: the stop time from 0.2 to `stopMaximum` with the driver's message `stopMessage`, the
+ * post time from `postMinimum` to `postMaximum` with `postMessage`; the value goes to stopTime or
+ * postTime. An accepted value that the field shows as 0.005 or less turns the entry "Off" as well
+ * (the stop time field is rewritten as 0.2, and a stop time that shows "Off" already stays so). In
+ * stop mode 4, an accepted stop time above compareTime (when that is above 0) while the stop time
+ * shows its number field brings the driver's warning `warningMessage` (a text of the dialog's
+ * module, at most 98 characters) in a box captioned "ERROR", and the focus back into the field:
+ * the value stands. `unused` is not used.
  * Returns 1 when the entry was accepted. Returns 0 when the check rejected it (it has told the
  * user, marked the field and put the focus in it; stopTime or postTime is unchanged), and for any
- * other field (nothing happens). */
+ * other field or a null record (nothing happens). */
 DSUP_API BOOL DSUP_CALL DSupDlgRunTimeFieldHandler(HWND dialog, WORD field, LONG unused, FLOAT stopMaximum,
                                                    FLOAT postMinimum, FLOAT postMaximum, INT digits,
                                                    DSupRunTimeData* times, WORD stopMessage, WORD postMessage,

@@ -2,6 +2,15 @@
 
 namespace dsuptest {
 
+namespace {
+
+constexpr UINT stopTimeMessage = 800;
+constexpr UINT postTimeMessage = 801;
+constexpr UINT stopTimeWarning = 802;
+constexpr FLOAT stopMaximum = 60, postMinimum = 0, postMaximum = 30;
+
+}  // namespace
+
 void RunTimeDialogTest::SetUp() {
   StandardDialogTest::SetUp();
   constexpr DWORD field = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
@@ -25,8 +34,28 @@ void RunTimeDialogTest::SetUp() {
     const BOOL result =
         DSupDlgRunTimeFieldHandler(dialog, static_cast<WORD>(fieldId), 0, stopMaximum, postMinimum, postMaximum,
                                    digits, &times, stopTimeMessage, postTimeMessage, stopTimeWarning);
-    handled.push_back({fieldId, result, shownRunTimeControls(dialog), focusedId(), itemText(dialog, fieldId)});
+    handled_.push_back({fieldId, result, shownRunTimeControls(dialog), focusedId(), itemText(dialog, fieldId)});
   };
+}
+
+Handled RunTimeDialogTest::enterField(int field, const char16_t* typed, const char16_t* message) {
+  for (const int id : {IDC_STOPTIME, IDC_POSTTIME, flowField}) {
+    if (id == field) break;
+    user.tab();
+  }
+  user.type(typed).tab();
+  if (message) user.answerMessageBox(IDOK);
+  user.escape();
+  handled_.clear();
+  const std::size_t boxesBefore = user.answeredMessageBoxes().size();
+  EXPECT_EQ(run(runTimeDialog), 0);
+  const std::vector<std::u16string> boxes = user.answeredMessageBoxes();
+  EXPECT_EQ(boxes.size(), boxesBefore + (message ? 1 : 0));
+  if (message && boxes.size() > boxesBefore) {
+    EXPECT_EQ(boxes.back(), message);
+  }
+  EXPECT_EQ(handled_.size(), 1u);
+  return handled_.empty() ? Handled{} : handled_.front();
 }
 
 std::vector<int> shownRunTimeControls(HWND dialog) {

@@ -1,8 +1,7 @@
-// A method dialog with the run-time entries: the stop time field with its "Off" text and its
-// alternate pair, the post time field with its "Off" text, a flow field, a help line, OK and
-// Cancel. The stop time shows its field and the post time its field at the start. The driver's
-// field check hands every field to the run-time field handler with the fixture's limits and
-// record, and logs what the handler returned and what the dialog showed then.
+// A method dialog with the run-time entries: the stop time field (shown) with its "Off" text and
+// alternate pair (hidden), the post time field (shown) with its "Off" text (hidden), a flow field,
+// a help line, OK and Cancel. The driver's field check hands every field to the run-time field
+// handler with the fixture's limits and record.
 #pragma once
 
 #include <string>
@@ -15,16 +14,13 @@ namespace dsuptest {
 inline constexpr WORD runTimeDialog = 40;
 inline constexpr int flowField = 101;
 inline constexpr int helpLine = 80;
-inline constexpr UINT stopTimeMessage = 800;
-inline constexpr UINT postTimeMessage = 801;
-inline constexpr UINT stopTimeWarning = 802;
 
-// What the driver saw after the field handler ran.
+// What the driver saw when the field handler had run.
 struct Handled {
-  int field;
-  BOOL result;
+  int field = 0;
+  BOOL result = FALSE;
   std::vector<int> shown;  // the run-time controls shown, in id order
-  int focus;               // the control with the focus
+  int focus = 0;           // the control with the focus
   std::u16string text;     // the text of the field handled
 };
 
@@ -32,13 +28,17 @@ class RunTimeDialogTest : public StandardDialogTest {
  protected:
   void SetUp() override;
 
+  // The user goes to `field`, types `typed`, leaves the field with Tab, answers the box with
+  // `message` (none may come when it is null) and ends the dialog with Escape. Returns what the
+  // driver saw of the one field check.
+  Handled enterField(int field, const char16_t* typed, const char16_t* message = nullptr);
+
   DSupRunTimeData times{};
-  FLOAT stopMaximum = 60;
-  FLOAT postMinimum = 0;
-  FLOAT postMaximum = 30;
   INT digits = 2;
-  std::vector<Handled> handled;
   HWND dialogShown = nullptr;
+
+ private:
+  std::vector<Handled> handled_;
 };
 
 // The run-time controls (61 to 71) that are shown, in id order.
