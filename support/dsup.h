@@ -821,6 +821,74 @@ DSUP_API LONG DSUP_CALL DSupTTPushButtonHandler(HWND dialog, DSupTTData* table, 
                                                 WORD clearQueryMsg, WORD existsMsg, WORD noMemoryMsg,
                                                 WORD tooManyMsg) DSUP_NOEXCEPT;
 
+/* ---- Run-time entries and the help line ------------------------------------------------- */
+
+/* A method dialog shows a stop time, which is a number, "Off" or (in some dialogs) an alternate
+ * pair of controls, and a post time, which is a number or "Off". The driver's DSupRunTimeData
+ * records which is shown and the times typed; the functions below show and hide the controls that
+ * present the choice and check what the user types. They work on any dialog, and skip a control
+ * that the dialog lacks. A null record changes nothing. */
+
+/* The controls of the run-time entries. */
+#define IDC_STOPTIME 61      /* the stop time as a number (stopState 1) */
+#define IDC_STOPTIME_OFF 63  /* the stop time "Off" (stopState 2) */
+#define IDC_STOPTIME_ALT1 66 /* the alternate pair of the stop time (stopState 3) */
+#define IDC_STOPTIME_ALT2 67
+#define IDC_POSTTIME 69     /* the post time as a number (postOff 0) */
+#define IDC_POSTTIME_OFF 71 /* the post time "Off" (postOff 1) */
+
+/* The entries of DSupDlgRunTimeEntryToggle. */
+#define DSUP_STOPTIME_ENTRY 1
+#define DSUP_POSTTIME_ENTRY 6
+
+/* Hides the four stop-time controls (IDC_STOPTIME, IDC_STOPTIME_OFF and the alternate pair). */
+DSUP_API void DSUP_CALL DSupDlgStopTimeHideAll(HWND dialog) DSUP_NOEXCEPT;
+
+/* Moves a run-time entry on to its next presentation and shows that presentation's controls alone.
+ * DSUP_STOPTIME_ENTRY: times->stopState steps by times->stopMode. Modes 1 and 4 go round the states
+ * 1, 2, 3: forward for step codes 1 and 3, backward for 0 and 2. Modes 2 and 5 turn state 2 into 1
+ * and any other into 2; mode 3 turns state 2 into 3 and any other into 2. State 1 shows
+ * IDC_STOPTIME, state 3 the alternate pair, any other state IDC_STOPTIME_OFF; in modes 1, 3 and 4
+ * stopAlternate becomes 1 for state 3 and 0 otherwise (modes 2 and 5 leave it). A step code above
+ * 3, or a mode outside 1 to 5, changes nothing.
+ * DSUP_POSTTIME_ENTRY (the step code is not used): postOff 1 shows IDC_POSTTIME and becomes 0; any
+ * other value shows IDC_POSTTIME_OFF and becomes 1.
+ * Any other entry changes nothing. */
+DSUP_API void DSUP_CALL DSupDlgRunTimeEntryToggle(HWND dialog, LONG entry, WORD stepCode,
+                                                  DSupRunTimeData* times) DSUP_NOEXCEPT;
+
+/* Checks what the user typed into IDC_STOPTIME or IDC_POSTTIME (`field`; its first 14 characters
+ * are read) and records it in *times. "Off" (in any case, blanks around it allowed) turns the entry
+ * "Off" through the toggle above, without a range check: the stop time steps on from its number
+ * field to IDC_STOPTIME_OFF in every stop mode, with stopTime 0.2; the post time switches, with
+ * postTime 0.01. Any other text is checked by DSupCheckDialogFloat with `digits`, empty not
+ * allowed: the stop time from 0.2 to `stopMaximum` with the driver's message `stopMessage`, the
+ * post time from `postMinimum` to `postMaximum` with `postMessage`; the value goes to stopTime or
+ * postTime. An accepted value that the field shows as 0.005 or less turns the entry "Off" as well
+ * (the stop time field is rewritten as 0.2, and a stop time that shows "Off" already stays so). In
+ * stop mode 4, an accepted stop time above compareTime (when that is above 0) while the stop time
+ * shows its number field brings the driver's warning `warningMessage` (a text of the dialog's
+ * module, at most 98 characters) in a box captioned "ERROR", and the focus back into the field:
+ * the value stands. `unused` is not used.
+ * Returns 1 when the entry was accepted. Returns 0 when the check rejected it (it has told the
+ * user, marked the field and put the focus in it; stopTime or postTime is unchanged), and for any
+ * other field or a null record (nothing happens). */
+DSUP_API BOOL DSUP_CALL DSupDlgRunTimeFieldHandler(HWND dialog, WORD field, LONG unused, FLOAT stopMaximum,
+                                                   FLOAT postMinimum, FLOAT postMaximum, INT digits,
+                                                   DSupRunTimeData* times, WORD stopMessage, WORD postMessage,
+                                                   WORD warningMessage) DSUP_NOEXCEPT;
+
+/* Shows help text `messageNumber` (low 16 bits; at most 88 characters) of `instance` in control
+ * `helpLineId`, formatted with the further arguments by the wide printf conventions (%s takes a
+ * WCHAR text). A text that begins with %s shows nothing in its place: the further arguments fill
+ * the inserts after it. A number without a text shows "no string" and the number in hexadecimal
+ * ("no string 1F4" for 500). The help line holds at most 101 characters: a longer text is cut
+ * there, never between the two code units of one character.
+ * Returns nonzero when the text was set; 0 when the dialog has no such control. */
+#define DSUP_HELP_LINE_LENGTH 101
+DSUP_API BOOL DSUP_CDECL DSupDlgVaHelpLine(HWND dialog, HINSTANCE instance, LONG helpLineId, UINT messageNumber,
+                                        ...) DSUP_NOEXCEPT;
+
 /* ==== Text files: line reading and parsing ==================================================== */
 
 /* Drivers read text files line by line and parse each line against a grammar of their own,
