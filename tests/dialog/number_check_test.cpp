@@ -40,6 +40,7 @@ const std::vector<NumberCase> numberCases = {
     {u"12.345", 0, most, FALSE, 3, 6, {}, 12.345, u"12.345", u"*****"},
     {u"12.345", 0, most, FALSE, 3, 0, {}, 12.345, u"12.345", nullptr},
     {u"12.345", 0, most, FALSE, 3, 7, {}, 12.345, u"12.345", u"12.345"},
+    {u"1e14", 0, most, FALSE, 0, 16, {}, 1e14, u"100000000000000", u"100000000000000"},  // read back whole
     {u"   ", 0, most, TRUE, 1, 16, {}, 7.5, u"7.5", u"7.5"},
     {u"0", 0, 0, FALSE, -1, 16, {}, 0, nullptr, u"0"},
     {u"5", 0, 0, FALSE, 2, 16, flow(outsideLimits, u"0 to 0"), untouched, nullptr, nullptr},
