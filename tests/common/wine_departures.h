@@ -14,6 +14,7 @@ enum class WineDeparture {
   closeWithCancelDisabled,
   comboSelectionBeyondItems,
   comboFocusNotifiedDuringFocusChange,
+  comboTextSelectedAtFirstFocusOnly,
 };
 
 inline const char* wineDeparture(WineDeparture departure) {
@@ -36,6 +37,9 @@ inline const char* wineDeparture(WineDeparture departure) {
     case WineDeparture::comboFocusNotifiedDuringFocusChange:
       return "Wine's combo box that loses the focus while it reports CBN_SETFOCUS does not report CBN_SETFOCUS "
              "when it receives the focus again; Win32 documents the notification whenever it receives the focus";
+    case WineDeparture::comboTextSelectedAtFirstFocusOnly:
+      return "Wine's combo box selects the text of its edit part only the first time it receives the focus; "
+             "Win32 selects the text of the edit control that receives the focus (WM_NEXTDLGCTL, Tab) every time";
   }
   return "";
 }

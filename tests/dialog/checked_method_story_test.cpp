@@ -90,12 +90,14 @@ class CheckedMethodStory : public FieldCheckTest {
 };
 
 TEST_F(CheckedMethodStory, UserCorrectsEveryMistypedEntryAndTheDriverReceivesTheCorrections) {
-  user.type(u"1O").tab().answerMessageBox(IDOK).type(u"3").tab()         // a letter O for a zero
-      .type(u"1,5").tab().answerMessageBox(IDOK).type(u"0.75").tab()     // a decimal comma
-      .type(u"4000").tab().answerMessageBox(IDOK).type(u"250.5").tab()   // a zero too many
-      .type(u"C18x").tab().answerMessageBox(IDOK).type(u"c18").tab()     // the first C18 column
-      .type(u"37").enter().answerMessageBox(IDOK)                         // the oven's step; the focus
-      .type(u"\b\b35").enter();                                            // stayed, nothing is selected
+  user.type(u"1O").tab().answerMessageBox(IDOK).type(u"3").tab()        // a letter O for a zero
+      .type(u"1,5").tab().answerMessageBox(IDOK).type(u"0.75").tab()    // a decimal comma
+      .type(u"4000").tab().answerMessageBox(IDOK).type(u"250.5").tab()  // a zero too many
+      .type(u"C18x").tab().answerMessageBox(IDOK);                      // no such column
+  selectComboTextUnderWine();
+  user.type(u"c18").tab()                                                // the first C18 column
+      .type(u"37").enter().answerMessageBox(IDOK)  // the oven's step: the focus stayed in the field,
+      .type(u"\b\b35").enter();                     // with nothing selected
   EXPECT_EQ(run(checkedMethod), IDOK);
   EXPECT_EQ(user.answeredMessageBoxes(),
             (std::vector<std::u16string>{u"Injections: " + notAnInteger + u" Allowed: 1 to 10 (or -1).",

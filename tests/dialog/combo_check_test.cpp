@@ -60,7 +60,7 @@ TEST_F(ComboCheck, SelectsTheFirstItemThatTheTextBeginsWithoutRegardToCase) {
     if (c.box.empty()) {
       EXPECT_EQ(SendDlgItemMessageW(dialog, columnCombo, CB_GETCURSEL, 0, 0), c.index);
     }
-  });
+  }, true);
   EXPECT_EQ(missing, untouched);
 }
 

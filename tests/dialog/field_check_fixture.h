@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/wine.h"
+#include "common/wine_departures.h"
 #include "dialog/standard_dialog_fixture.h"
 
 namespace dsuptest {
@@ -30,21 +32,32 @@ inline std::u16string afterTyping(const char16_t* typed) { return typed[0] == u'
 
 class FieldCheckTest : public StandardDialogTest {
  protected:
+  // The user is back in a combo box whose text the platform selected as the focus came in; under
+  // Wine (WineDeparture::comboTextSelectedAtFirstFocusOnly) the user selects it with End and
+  // Shift+Home.
+  void selectComboTextUnderWine() {
+#ifdef _WIN32
+    if (runsUnderWine()) user.press(VK_END).press(VK_HOME, true);
+#endif
+  }
+
   // Runs dialog `number`, in which the user types each case's `typed` text into `field` (which
   // has the focus at the start and is followed by another field in the tab order; "\b" empties
   // it, so the first case must leave a text) and leaves it with Tab. The driver's check of the
   // field calls `check` for the case. A case whose `box` is not empty is rejected with that
   // message: the user answers it and is back in the field, its text selected; after any other
-  // case the user goes back with Shift+Tab. Escape ends the dialog.
+  // case the user goes back with Shift+Tab. Escape ends the dialog. `comboBox` says that the field
+  // is one.
   template <typename Case>
   void enterEach(WORD number, int field, const std::vector<Case>& cases,
-                 std::function<void(HWND dialog, const Case&)> check) {
+                 std::function<void(HWND dialog, const Case&)> check, bool comboBox = false) {
     std::size_t next = 0;
     behaviour.onFieldCheck = [&](HWND dialog, WORD, int id, int) {
       if (id == field && next < cases.size()) check(dialog, cases[next++]);
     };
     std::vector<std::u16string> boxes;
     for (const Case& entry : cases) {
+      if (comboBox && &entry != &cases.front()) selectComboTextUnderWine();
       user.type(entry.typed).tab();
       if (entry.box.empty()) {
         user.shiftTab();
