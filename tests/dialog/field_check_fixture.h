@@ -2,6 +2,7 @@
 // the user reads them in the boxes, and a user who enters one text after the other into a field.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -23,6 +24,14 @@ inline const std::u16string tooSmall = u"The value is too close to zero: enter 0
 inline const std::u16string outsideLimits = u"The value lies outside the limits of this field.";
 inline const std::u16string beyondSingleRange = u"The value lies beyond the single-precision range of -3.4e38 to 3.4e38.";
 inline const std::u16string noListMatch = u"The entry matches no item of the list; choose one of the items.";
+
+// A text result buffer of 16 characters that shows whether a check wrote it.
+inline const std::u16string untouchedText = u"untouched";
+struct TextResult {
+  TextResult() { std::copy_n(untouchedText.c_str(), untouchedText.size() + 1, reinterpret_cast<char16_t*>(buffer)); }
+  std::u16string text() const { return dsuptest::text(buffer); }
+  WCHAR buffer[16];
+};
 
 // An ASCII text as a failure message shows it.
 inline std::string narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }

@@ -1,7 +1,6 @@
 // The single-precision checks that do not report as the others do: the silent check with its
 // fallback value, and the check that leaves the value to a function of the driver's once it lies
 // within the single-precision range.
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,7 +11,6 @@ namespace dsuptest {
 namespace {
 
 constexpr FLOAT untouched = 99;
-const std::u16string untouchedText = u"untouched";
 
 struct SilentCase {
   const char16_t* typed;
@@ -42,15 +40,14 @@ TEST_F(FloatChecks, SilentCheckFallsBackWithoutAWordAndWritesNothingWithNegative
   addMethodTemplate();
   enterEach<SilentCase>(methodDialog, fieldA, cases, [&](HWND dialog, const SilentCase& c) {
     FLOAT value = untouched;
-    WCHAR text[16];
-    std::copy(untouchedText.begin(), untouchedText.end() + 1, reinterpret_cast<char16_t*>(text));
-    const BOOL accepted =
-        DSupDlgInternalFloatCheck(dialog, static_cast<WORD>(fieldA), 0, c.maximum, 2.5, &value, text, 16, c.digits);
+    TextResult text;
+    const BOOL accepted = DSupDlgInternalFloatCheck(dialog, static_cast<WORD>(fieldA), 0, c.maximum, 2.5, &value,
+                                                    text.buffer, 16, c.digits);
     const std::u16string typed = afterTyping(c.typed);
     EXPECT_EQ(accepted, c.accepted) << narrow(typed);
     EXPECT_EQ(value, c.value) << narrow(typed);
     EXPECT_EQ(itemText(dialog, fieldA), c.shown ? c.shown : typed) << narrow(typed);
-    EXPECT_EQ(dsuptest::text(text), c.textResult ? c.textResult : untouchedText) << narrow(typed);
+    EXPECT_EQ(text.text(), c.textResult ? c.textResult : untouchedText) << narrow(typed);
   });
 }
 

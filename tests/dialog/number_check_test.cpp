@@ -1,8 +1,6 @@
 // The check of a double or single-precision field as the user types into it: what counts as a
 // number, the limits (0 and 0 allow only 0), the field rewritten with the driver's digits and the
 // value as it then shows, the text result, and the 14 characters that are read.
-#include <algorithm>
-
 #include "dialog/field_check_fixture.h"
 
 namespace dsuptest {
@@ -13,7 +11,6 @@ constexpr WORD flowDialog = 45;
 constexpr UINT flowMessage = 720;
 constexpr double most = 1e15;
 constexpr double untouched = 99;
-const std::u16string untouchedText = u"untouched";
 
 std::u16string flow(const std::u16string& message, const char16_t* limits = u"0 to 1e+015") {
   return u"Flow: " + message + u" Allowed: " + limits + u".";
@@ -33,7 +30,7 @@ struct NumberCase {
 
 const std::vector<NumberCase> numberCases = {
     {u"3.14159", 0, most, FALSE, 2, 16, {}, 3.14, u"3.14", u"3.14"},  // the value as shown
-    {u"0.0000005", -1, 1, FALSE, 8, 16, {}, 0, u"0.00000000", u"0.00000000"},
+    {u"0.0000005", 0, most, FALSE, 8, 16, {}, 0, u"0.00000000", u"0.00000000"},
     {u"123456789012345", 0, most, FALSE, -1, 16, {}, 12345678901234, nullptr, u"12345678901234"},
     {u" 2.5 ", 0, most, FALSE, -1, 16, {}, 2.5, nullptr, u"2.5"},
     {u"12.345", 0, most, FALSE, 3, 4, {}, 12.345, u"12.345", u"***"},
@@ -61,8 +58,9 @@ class NumberCheck : public FieldCheckTest, public ::testing::WithParamInterface<
   void SetUp() override {
     FieldCheckTest::SetUp();
     // A field wide enough for more than the 14 characters that are read of a typed entry.
-    addTemplate(flowDialog, {{u"Edit", fieldA, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, nullptr, 10, 10, 160, 12},
-                             {u"Edit", fieldB, WS_VISIBLE | WS_TABSTOP | WS_BORDER, nullptr, 10, 30, 60, 12},
+    constexpr DWORD field = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+    addTemplate(flowDialog, {{u"Edit", fieldA, field, nullptr, 10, 10, 160, 12},
+                             {u"Edit", fieldB, field, nullptr, 10, 30, 60, 12},
                              {u"Button", IDOK, WS_VISIBLE | WS_TABSTOP, u"OK", 10, 90, 40, 14}});
     addText(flowMessage, u"Flow: %s Allowed: %g to %g.");
   }
@@ -84,12 +82,11 @@ TEST_P(NumberCheck, TakesDecimalNumbersWithinTheLimitsAndGivesBackWhatTheFieldSh
   enterEach<NumberCase>(flowDialog, fieldA, numberCases, [&](HWND dialog, const NumberCase& c) {
     const std::u16string typed = afterTyping(c.typed);
     double value = untouched;
-    WCHAR text[16];
-    std::copy(untouchedText.begin(), untouchedText.end() + 1, reinterpret_cast<char16_t*>(text));
-    EXPECT_EQ(check(dialog, c, value, text), c.box.empty()) << narrow(typed);
+    TextResult text;
+    EXPECT_EQ(check(dialog, c, value, text.buffer), c.box.empty()) << narrow(typed);
     EXPECT_EQ(value, received(c.value)) << narrow(typed);
     EXPECT_EQ(itemText(dialog, fieldA), c.shown ? c.shown : typed) << narrow(typed);
-    EXPECT_EQ(dsuptest::text(text), c.textResult ? c.textResult : untouchedText) << narrow(typed);
+    EXPECT_EQ(text.text(), c.textResult ? c.textResult : untouchedText) << narrow(typed);
   });
 }
 
