@@ -90,7 +90,10 @@ TEST_P(NumberCheck, TakesDecimalNumbersWithinTheLimitsAndGivesBackWhatTheFieldSh
   });
 }
 
-INSTANTIATE_TEST_SUITE_P(DoubleAndSingle, NumberCheck, ::testing::Values(Form::doubleResult, Form::singleResult));
+INSTANTIATE_TEST_SUITE_P(Results, NumberCheck, ::testing::Values(Form::doubleResult, Form::singleResult),
+                         [](const ::testing::TestParamInfo<Form>& info) {
+                           return info.param == Form::doubleResult ? "Double" : "Single";
+                         });
 
 }  // namespace
 
