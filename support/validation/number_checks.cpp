@@ -57,7 +57,7 @@ extern "C" DSUP_API BOOL DSUP_CALL DSupCheckDialogDouble(HWND dialog, INT field,
   const std::optional<double> value =
       checkedDouble(dialog, field, messageNumber, minimum, maximum, emptyAllowed, defaultValue, entry);
   if (!value) return FALSE;
-  const double given = giveBackNumber(dialog, field, *value, entry, {text, textCapacity, digits}, result, false);
+  const double given = giveBackNumber(dialog, field, *value, entry, {text, textCapacity, digits}, false);
   if (result) *result = given;
   return TRUE;
 }
@@ -78,13 +78,13 @@ extern "C" DSUP_API BOOL DSUP_CALL DSupCheckDialogFloat(HWND dialog, INT field, 
 extern "C" DSUP_API BOOL DSUP_CALL DSupDlgInternalFloatCheck(HWND dialog, WORD field, FLOAT minimum, FLOAT maximum,
                                                              FLOAT fallback, FLOAT* result, LPWSTR text,
                                                              WORD textCapacity, INT digits) noexcept {
-  FieldEntry entry = readFieldText(dialog, field);
+  const FieldEntry entry = readFieldText(dialog, field);
   const std::optional<double> read = entry.empty ? std::nullopt : numberIn(entry);
   const auto single = static_cast<FLOAT>(read.value_or(0));
   const bool accepted = read && !std::isinf(single) && single >= minimum && single <= maximum;
   if (digits < 0) return accepted;
   const double given =
-      giveBackNumber(dialog, field, accepted ? single : fallback, entry, {text, textCapacity, digits}, result, true);
+      giveBackNumber(dialog, field, accepted ? single : fallback, entry, {text, textCapacity, digits}, true);
   if (result) *result = static_cast<FLOAT>(given);
   return accepted;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dialog/number_text.h"
+#include "dialog/standard_dialog_data.h"
 #include "host/sibling_services.h"
 
 namespace dsup::validation {
@@ -34,20 +35,22 @@ void fillTextResult(const WCHAR* shown, const NumberFieldResult& result) {
 
 }  // namespace
 
-double giveBackNumber(HWND dialog, int field, double value, FieldEntry& shown, const NumberFieldResult& result,
-                      bool wantValue, bool singlePrecision) {
-  if (result.digits >= 0) {
-    if (std::fabs(value) < shownAsZero) value = 0;
-    DSupSetFloatField(dialog, field, value, result.digits);
-    if (wantValue || result.text) {
-      shown = readFieldText(dialog, field);
-      if (wantValue) {
-        if (const auto displayed = dialog::readDecimal(dialog::withoutBlanks(dialog::FieldText(shown.text)))) value = *displayed;
-        if (singlePrecision) value = static_cast<float>(value);
-      }
-    }
+double giveBackNumber(HWND dialog, int field, double value, const FieldEntry& typed, const NumberFieldResult& result,
+                      bool singlePrecision) {
+  // Only a standard dialog's field is rewritten; any other field still shows what was typed.
+  if (result.digits < 0 || !dialog::standardDialogData(dialog)) {
+    fillTextResult(typed.text, result);
+    return value;
   }
-  fillTextResult(shown.text, result);
+  if (std::fabs(value) < shownAsZero) value = 0;
+  DSupSetFloatField(dialog, field, value, result.digits);
+  // Read back whole: in a wide field the rewritten text can be longer than the 14 characters
+  // that are read of a typed entry, and its first 14 would be another number.
+  WCHAR shown[DSUP_FLOAT_TEXT_CAPACITY] = {};
+  GetDlgItemTextW(dialog, field, shown, DSUP_FLOAT_TEXT_CAPACITY);
+  if (const auto displayed = dialog::readDecimal(dialog::withoutBlanks(dialog::FieldText(shown)))) value = *displayed;
+  if (singlePrecision) value = static_cast<float>(value);
+  fillTextResult(shown, result);
   return value;
 }
 

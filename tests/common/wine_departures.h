@@ -15,6 +15,7 @@ enum class WineDeparture {
   comboSelectionBeyondItems,
   comboFocusNotifiedDuringFocusChange,
   unknownWindowClassError,
+  comboTextSelectedAtFirstFocusOnly,
 };
 
 inline const char* wineDeparture(WineDeparture departure) {
@@ -40,6 +41,9 @@ inline const char* wineDeparture(WineDeparture departure) {
     case WineDeparture::unknownWindowClassError:
       return "Wine sets ERROR_CLASS_DOES_NOT_EXIST when CreateWindowExW finds no class; Win32 reports "
              "ERROR_CANNOT_FIND_WND_CLASS";
+    case WineDeparture::comboTextSelectedAtFirstFocusOnly:
+      return "Wine's combo box selects the text of its edit part only the first time it receives the focus; "
+             "Win32 selects the text of the edit control that receives the focus (WM_NEXTDLGCTL, Tab) every time";
   }
   return "";
 }
