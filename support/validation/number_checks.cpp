@@ -10,6 +10,7 @@
 #include "validation/field_text.h"
 #include "validation/number_field_result.h"
 #include "validation/number_range.h"
+#include "module.h"
 #include "validation/validation_messages.h"
 
 namespace dsup::validation {
@@ -49,16 +50,39 @@ std::optional<double> checkedDouble(HWND dialog, int field, UINT messageNumber, 
 using namespace dsup;
 using namespace dsup::validation;
 
+namespace dsup::validation {
+
+namespace {
+
+// A checked number field: the value as checked, and as the caller receives it (as the rewritten
+// field shows it).
+struct CheckedNumber {
+  double checked;
+  double given;
+};
+
+std::optional<CheckedNumber> checkNumberField(HWND dialog, int field, UINT messageNumber, double minimum,
+                                              double maximum, BOOL emptyAllowed, double defaultValue,
+                                              const NumberFieldResult& result) {
+  FieldEntry entry;
+  const std::optional<double> value =
+      checkedDouble(dialog, field, messageNumber, minimum, maximum, emptyAllowed, defaultValue, entry);
+  if (!value) return std::nullopt;
+  return CheckedNumber{*value, giveBackNumber(dialog, field, *value, entry, result, false)};
+}
+
+}  // namespace
+
+}  // namespace dsup::validation
+
 extern "C" DSUP_API BOOL DSUP_CALL DSupCheckDialogDouble(HWND dialog, INT field, UINT messageNumber, double minimum,
                                                          double maximum, BOOL emptyAllowed, double defaultValue,
                                                          double* result, LPWSTR text, WORD textCapacity,
                                                          INT digits) noexcept {
-  FieldEntry entry;
-  const std::optional<double> value =
-      checkedDouble(dialog, field, messageNumber, minimum, maximum, emptyAllowed, defaultValue, entry);
-  if (!value) return FALSE;
-  const double given = giveBackNumber(dialog, field, *value, entry, {text, textCapacity, digits}, false);
-  if (result) *result = given;
+  const auto number = checkNumberField(dialog, field, messageNumber, minimum, maximum, emptyAllowed, defaultValue,
+                                       {text, textCapacity, digits});
+  if (!number) return FALSE;
+  if (result) *result = number->given;
   return TRUE;
 }
 
@@ -66,12 +90,19 @@ extern "C" DSUP_API BOOL DSUP_CALL DSupCheckDialogFloat(HWND dialog, INT field, 
                                                         double maximum, BOOL emptyAllowed, double defaultValue,
                                                         FLOAT* result, LPWSTR text, WORD textCapacity,
                                                         INT digits) noexcept {
-  double value = 0;
-  if (!DSupCheckDialogDouble(dialog, field, messageNumber, minimum, maximum, emptyAllowed, defaultValue, &value, text,
-                             textCapacity, digits))
+  const auto number = checkNumberField(dialog, field, messageNumber, minimum, maximum, emptyAllowed, defaultValue,
+                                       {text, textCapacity, digits});
+  if (!number) return FALSE;
+  // The single-precision test takes the value as the user entered it: the rounding of the
+  // rewritten field (0.3 shown as 0 with no decimals) does not make an accepted entry an error.
+  if (!DSupValidFloat(dialog, field, number->checked, messageNumber, minimum, maximum, minimum)) return FALSE;
+  // Limits of the caller's beyond the single-precision range do not let a value through that the
+  // caller would receive as infinite.
+  if (std::isinf(static_cast<FLOAT>(number->given))) {
+    DSupDialogEntryError(dialog, field, moduleInstance, IDS_MSG_SINGLE_RANGE);
     return FALSE;
-  if (!DSupValidFloat(dialog, field, value, messageNumber, minimum, maximum, minimum)) return FALSE;
-  if (result) *result = static_cast<FLOAT>(value);
+  }
+  if (result) *result = static_cast<FLOAT>(number->given);
   return TRUE;
 }
 

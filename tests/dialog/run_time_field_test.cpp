@@ -52,8 +52,6 @@ TEST_F(RunTimeFields, StopTimeIsCheckedFromTheSmallestStopTimeToTheMaximum) {
       {u"5\b", 2, u"Stop time: The field is empty, but it needs a value. Enter 0.20 to 60.00 min.", u"", 5},
       // "Off" is the whole text or nothing.
       {u"Off   9", 2, u"Stop time: The entry is not a number. Enter 0.20 to 60.00 min.", u"Off   9", 5},
-      // Shown as 0, the stop time is below the smallest stop time too: rejected, not "Off".
-      {u"0.3", 0, stopOutOfRange, u"0", 5},
   };
   for (const StopTimeCase& c : cases) {
     SCOPED_TRACE(narrow(c.typed));
@@ -66,6 +64,23 @@ TEST_F(RunTimeFields, StopTimeIsCheckedFromTheSmallestStopTimeToTheMaximum) {
     EXPECT_EQ(handled.shown, bothFieldsShown);
     EXPECT_EQ(times.stopTime, c.stopTime);
     EXPECT_EQ(times.stopState, 1);
+  }
+}
+
+// A stop time that the field shows as 0 (0.3 with no decimals) turns the stop time "Off"; one that
+// is "Off" already only takes the smallest stop time.
+TEST_F(RunTimeFields, StopTimeShownAsZeroTurnsOff) {
+  for (const LONG state : {1, 2}) {
+    SCOPED_TRACE(state);
+    times = {0, 0, 0, state, 1, 5, 1};
+    digits = 0;
+    const Handled handled = enterField(IDC_STOPTIME, u"0.3", nullptr);
+    EXPECT_TRUE(handled.result);
+    EXPECT_EQ(times.stopTime, 0.2f);
+    EXPECT_EQ(times.stopState, 2);
+    if (state == 1) {
+      EXPECT_EQ(handled.shown, (std::vector<int>{IDC_STOPTIME_OFF, IDC_POSTTIME}));
+    }
   }
 }
 
