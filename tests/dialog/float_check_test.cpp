@@ -91,6 +91,23 @@ TEST_F(FloatChecks, CheckWithTheDriversFunctionOffersOnlyNumbersOfTheSingleRange
   EXPECT_EQ(offeredToTheDriver, (std::vector<double>{45, 42}));
 }
 
+// The caller's limits may reach beyond the single-precision range; a value beyond it is refused
+// rather than handed over as infinite.
+TEST_F(FloatChecks, LimitsBeyondTheSingleRangeDoNotLetAnInfiniteValueThrough) {
+  const std::vector<FunctionCase> cases = {
+      {u"1e39", beyondSingleRange, 0, untouched},
+      {u"3e38", {}, 1, 3e38f},
+  };
+  addMethodTemplate();
+  addText(ovenMessage, u"Oven: %s");
+  enterEach<FunctionCase>(methodDialog, fieldA, cases, [&](HWND dialog, const FunctionCase& c) {
+    FLOAT value = untouched;
+    EXPECT_EQ(DSupCheckDialogFloat(dialog, fieldA, ovenMessage, 0, 1e40, FALSE, 0, &value, nullptr, 0, -1), c.result)
+        << narrow(c.typed);
+    EXPECT_EQ(value, c.value) << narrow(c.typed);
+  });
+}
+
 }  // namespace
 
 }  // namespace dsuptest
