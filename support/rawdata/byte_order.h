@@ -1,61 +1,43 @@
 // Byte order of the raw data files: the reversals behind the DSupFlip exports, and loads and
-// stores of big-endian header numbers and little-endian record numbers at byte positions.
+// stores of big-endian header numbers and little-endian record numbers at byte positions. The
+// library runs on little-endian hosts, so a little-endian number is stored as the host holds it
+// and a big-endian one reversed; each goes to its position in one unaligned store.
 #pragma once
 
 #include <windows.h>
 
+#include <bit>
 #include <cstring>
 
 namespace dsup {
 
-constexpr WORD flip16(WORD value) { return static_cast<WORD>((value << 8) | (value >> 8)); }
+static_assert(std::endian::native == std::endian::little, "the file images assume a little-endian host");
 
-constexpr DWORD flip32(DWORD value) {
-  return ((value & 0x000000FFu) << 24) | ((value & 0x0000FF00u) << 8) |
-         ((value & 0x00FF0000u) >> 8) | ((value & 0xFF000000u) >> 24);
+constexpr WORD flip16(WORD value) { return __builtin_bswap16(value); }
+constexpr DWORD flip32(DWORD value) { return __builtin_bswap32(value); }
+constexpr ULONGLONG flip64(ULONGLONG value) { return __builtin_bswap64(value); }
+
+// The host's bytes of `image` at `at`.
+template <class Number>
+void storeImage(BYTE* at, Number image) {
+  std::memcpy(at, &image, sizeof image);
 }
 
-constexpr ULONGLONG flip64(ULONGLONG value) {
-  return (ULONGLONG{flip32(static_cast<DWORD>(value))} << 32) | flip32(static_cast<DWORD>(value >> 32));
-}
-
-inline void storeBigEndian16(BYTE* at, WORD value) {
-  at[0] = static_cast<BYTE>(value >> 8);
-  at[1] = static_cast<BYTE>(value);
-}
-
-inline void storeBigEndian32(BYTE* at, DWORD value) {
-  at[0] = static_cast<BYTE>(value >> 24);
-  at[1] = static_cast<BYTE>(value >> 16);
-  at[2] = static_cast<BYTE>(value >> 8);
-  at[3] = static_cast<BYTE>(value);
-}
+inline void storeBigEndian16(BYTE* at, WORD value) { storeImage(at, flip16(value)); }
+inline void storeBigEndian32(BYTE* at, DWORD value) { storeImage(at, flip32(value)); }
+inline void storeBigEndian64(BYTE* at, ULONGLONG value) { storeImage(at, flip64(value)); }
 
 inline DWORD loadBigEndian32(const BYTE* at) {
-  return (DWORD{at[0]} << 24) | (DWORD{at[1]} << 16) | (DWORD{at[2]} << 8) | DWORD{at[3]};
+  DWORD image;
+  std::memcpy(&image, at, sizeof image);
+  return flip32(image);
 }
 
-inline void storeLittleEndian16(BYTE* at, WORD value) {
-  at[0] = static_cast<BYTE>(value);
-  at[1] = static_cast<BYTE>(value >> 8);
-}
-
-inline void storeLittleEndian32(BYTE* at, DWORD value) {
-  at[0] = static_cast<BYTE>(value);
-  at[1] = static_cast<BYTE>(value >> 8);
-  at[2] = static_cast<BYTE>(value >> 16);
-  at[3] = static_cast<BYTE>(value >> 24);
-}
-
-inline void storeLittleEndian64(BYTE* at, ULONGLONG value) {
-  for (int i = 0; i < 8; ++i) at[i] = static_cast<BYTE>(value >> (8 * i));
-}
+inline void storeLittleEndian16(BYTE* at, WORD value) { storeImage(at, value); }
+inline void storeLittleEndian32(BYTE* at, DWORD value) { storeImage(at, value); }
+inline void storeLittleEndian64(BYTE* at, ULONGLONG value) { storeImage(at, value); }
 
 // The double's IEEE-754 image, most significant byte first (the reversed host image).
-inline void storeBigEndianDouble(BYTE* at, double value) {
-  ULONGLONG image;
-  std::memcpy(&image, &value, sizeof image);
-  for (int i = 0; i < 8; ++i) at[i] = static_cast<BYTE>(image >> (56 - 8 * i));
-}
+inline void storeBigEndianDouble(BYTE* at, double value) { storeBigEndian64(at, std::bit_cast<ULONGLONG>(value)); }
 
 }  // namespace dsup

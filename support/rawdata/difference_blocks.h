@@ -16,6 +16,16 @@ inline constexpr WORD absoluteEscape = 0x8000;  // -32768 is never a difference
 inline constexpr WORD differenceRecordSize = 2;
 inline constexpr WORD absoluteRecordSize = 6;
 
+// The difference of two values in 32-bit two's complement arithmetic (wrapping), as a reader adds
+// it back; and whether it takes a difference record.
+constexpr LONG differenceOf(LONG value, LONG previous) {
+  return static_cast<LONG>(static_cast<DWORD>(value) - static_cast<DWORD>(previous));
+}
+constexpr bool fitsDifferenceRecord(LONG difference) {
+  constexpr auto largest = static_cast<DWORD>(largestDifference);
+  return static_cast<DWORD>(difference) + largest <= 2 * largest;  // one unsigned comparison
+}
+
 inline constexpr WORD blockWordEmpty = 0x1000;   // the upper four bits 0001 mark a block
 inline constexpr WORD blockPointMask = 0x0FFF;
 inline constexpr WORD largestBlockPoints = 78;

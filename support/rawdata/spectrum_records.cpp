@@ -93,8 +93,8 @@ WORD encodeDifferences(BYTE* at, const LONG* values, LONG count) {
   LONG previous = 0;
   for (LONG i = 0; i < count; ++i) {
     const LONG value = values[i];
-    const auto difference = static_cast<LONG>(static_cast<DWORD>(value) - static_cast<DWORD>(previous));
-    if (difference >= -largestDifference && difference <= largestDifference) {
+    const LONG difference = differenceOf(value, previous);
+    if (fitsDifferenceRecord(difference)) {
       storeLittleEndian16(next, static_cast<WORD>(difference));
       next += differenceRecordSize;
     } else {
