@@ -90,38 +90,6 @@ TEST_F(Dump, VerifyExitsWithTheViolations) {
   }
 }
 
-// The plot's line: the polyline's points as (x, y) pairs.
-std::vector<std::pair<double, double>> plottedPoints(const std::string& svg) {
-  std::vector<std::pair<double, double>> points;
-  const std::size_t start = svg.find("points=\"");
-  if (start == std::string::npos) return points;
-  std::istringstream list(svg.substr(start + 8, svg.find('"', start + 8) - start - 8));
-  double x, y;
-  char comma;
-  while (list >> x >> comma >> y) points.emplace_back(x, y);
-  return points;
-}
-
-TEST_F(Dump, PlotsTheDataInsideTheFrameKeepingThePeaks) {
-  std::vector<double> points(50000, 100);
-  points[31234] = 5000;  // one peak among many points: it must survive the thinning
-  EXPECT_EQ(run({"--format=svg", recorded(130, points)}), 0);
-  const std::vector<std::pair<double, double>> plotted = plottedPoints(out_.str());
-  ASSERT_FALSE(plotted.empty());
-  EXPECT_LE(plotted.size(), 2u * 800) << "at most two points per pixel column";
-  double highest = 1e9;  // SVG's y grows downwards: the peak has the smallest y
-  for (const auto& [x, y] : plotted) {
-    EXPECT_TRUE(x >= 80 && x <= 760 && y >= 40 && y <= 350) << x << ',' << y;
-    highest = std::min(highest, y);
-  }
-  EXPECT_EQ(highest, 40) << "the peak reaches the top of the frame";
-
-  EXPECT_EQ(run({"--format=svg", recordedSpectra(true)}), 0);
-  EXPECT_EQ(plottedPoints(out_.str()).size(), 1u) << "one point per spectrum with values";
-  EXPECT_EQ(run({"--format=svg", recorded(108, {})}), 0);
-  EXPECT_TRUE(printed(">no points</text>"));
-}
-
 TEST_F(Dump, NeverCrashesOnDamagedOrHostileFiles) {
   std::mt19937 random(42);
   std::vector<Bytes> valid;

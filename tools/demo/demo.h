@@ -8,15 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "signal_reader.h"
+#include "spectra_reader.h"
+
 namespace demo {
 
 // Records a run of each signal file type into `directory` (ending in '/'), with late header
-// fields and a snapshot taken while recording, and verifies every file with the reader.
-bool recordSignalRuns(const std::string& directory);
+// fields and a snapshot taken while recording, verifies every file with the reader and draws each
+// run's chromatogram beside it; the plots' names are added to `plots`.
+bool recordSignalRuns(const std::string& directory, std::vector<std::string>& plots);
 
 // Records a run of absorbance spectra into a spectra file in `directory`, with a snapshot taken
-// while recording, and verifies the file and the snapshot with the reader.
-bool recordSpectraRun(const std::string& directory);
+// while recording, verifies the file and the snapshot with the reader and draws the run's heat
+// map beside it; the plot's name is added to `plots`.
+bool recordSpectraRun(const std::string& directory, std::vector<std::string>& plots);
 
 // The values of a method, as the method dialog edits them and the method file stores them.
 struct Method {
@@ -36,6 +41,14 @@ bool roundTripMethodFile(const std::string& directory, const Method& method);
 
 // The bytes of a file the demo wrote, for the reader to verify; says why when it cannot read them.
 std::optional<std::vector<std::uint8_t>> readBack(const std::string& path);
+
+// Draws the file `name` of `directory` beside it as <name without extension>.svg, the
+// chromatogram of a signal file or the heat map of a spectra file, and adds the plot's name to
+// `plots`. Returns false (and says why) when the plot cannot be written.
+bool drawPlot(const std::string& directory, const std::string& name, const dsupreader::SignalFile& file,
+              std::vector<std::string>& plots);
+bool drawPlot(const std::string& directory, const std::string& name, const dsupreader::SpectraFile& file,
+              std::vector<std::string>& plots);
 
 // UTF-16 of an ASCII text (paths of the demo are ASCII), and back, for the library's wide texts.
 std::u16string wide(const std::string& text);

@@ -28,6 +28,7 @@ struct Run {
   int pointsPerSecond;
   int seconds;
   const char* description;
+  const char* detector;  // the header's detector text, which titles the run's plot
 };
 
 // The LC run is copied half-way, as a data system does to show a run in progress.
@@ -35,10 +36,12 @@ constexpr int snapshotRun = 1;
 constexpr int snapshotSecond = 300;
 
 constexpr Run runs[] = {
-    {"GC_FID.DAT", 108, 1, 10, 360, "GC, flame ionisation, 10 points/s"},
-    {"LC_UV.DAT", 130, (1u << 16) | 50, 50, 600, "LC, UV absorbance, 50 points/s"},
-    {"GC_TCD.DAT", 179, (1u << 16) | 20, 20, 300, "GC, thermal conductivity, 20 points/s, doubles"},
-    {"GC_MS.DAT", 181, (1u << 16) | 10, 10, 300, "GC, total ion current, 10 points/s, 48-bit"},
+    {"GC_FID.DAT", 108, 1, 10, 360, "GC, flame ionisation, 10 points/s", "Flame ionisation detector"},
+    {"LC_UV.DAT", 130, (1u << 16) | 50, 50, 600, "LC, UV absorbance, 50 points/s", "UV detector, 254 nm"},
+    {"GC_TCD.DAT", 179, (1u << 16) | 20, 20, 300, "GC, thermal conductivity, 20 points/s, doubles",
+     "Thermal conductivity detector"},
+    {"GC_MS.DAT", 181, (1u << 16) | 10, 10, 300, "GC, total ion current, 10 points/s, 48-bit",
+     "Mass spectrometer, total ion current"},
 };
 
 bool check(LONG status, const char* what) {
@@ -78,8 +81,10 @@ bool writeLateHeaderFields(HGLOBAL file, const Run& run, int runNumber) {
   return held;
 }
 
-// Reads the file back and checks it against the format and against the points that went in.
-bool verify(const std::string& directory, const std::string& name, std::size_t expectedPoints) {
+// Reads the file back and checks it against the format and against the points that went in; draws
+// its chromatogram when `plots` is given.
+bool verify(const std::string& directory, const std::string& name, std::size_t expectedPoints,
+            std::vector<std::string>* plots = nullptr) {
   const std::string path = directory + name;
   const auto bytes = readBack(path);
   if (!bytes) return false;
@@ -98,7 +103,8 @@ bool verify(const std::string& directory, const std::string& name, std::size_t e
   for (const std::string& violation : file.violations) std::cout << "    " << violation << "\n";
   if (file.points.size() != expectedPoints)
     std::cout << "    " << expectedPoints << " points were written, " << file.points.size() << " read back\n";
-  return file.verified() && file.points.size() == expectedPoints;
+  const bool drawn = !plots || drawPlot(directory, name, file, *plots);
+  return file.verified() && file.points.size() == expectedPoints && drawn;
 }
 
 std::size_t pointsOf(const Run& run, int seconds) {
@@ -107,7 +113,7 @@ std::size_t pointsOf(const Run& run, int seconds) {
 
 }  // namespace
 
-bool recordSignalRuns(const std::string& directory) {
+bool recordSignalRuns(const std::string& directory, std::vector<std::string>& plots) {
   std::cout << "Recording signal runs into " << directory << "\n";
   const std::u16string wideDirectory = wide(directory);
   const LPCWSTR dir = reinterpret_cast<LPCWSTR>(wideDirectory.c_str());
@@ -119,10 +125,10 @@ bool recordSignalRuns(const std::string& directory) {
     std::cout << "  " << run.fileName << ": " << run.description << ", " << run.seconds << " s\n";
     Chromatogram signal({{60, 40000, 3}, {150, 120000, 4}, {200, 65000, 5}, {280, 30000, 6}}, 15.0,
                         static_cast<std::uint32_t>(number + 1));
-    const std::u16string fileName = wide(run.fileName);
+    const std::u16string fileName = wide(run.fileName), detector = wide(run.detector);
     LONG status = 0;
     HGLOBAL file = DSupRwdCreateRawdataFile(
-        TEXT("DEMO"), run.rateCode, TEXT("mV"), TEXT("Simulated detector of the demo"), 1.0, dir,
+        TEXT("DEMO"), run.rateCode, TEXT("mV"), reinterpret_cast<LPCWSTR>(detector.c_str()), 1.0, dir,
         reinterpret_cast<LPCWSTR>(fileName.c_str()), dir, &status, run.fileType, TEXT("D1"),
         TEXT("Column C18, 150 mm"), TEXT("Demo sample"), TEXT("Demo sequence"),
         TEXT("10:00:00\n12.06.2026"), number + 1, 0, 0);
@@ -142,7 +148,7 @@ bool recordSignalRuns(const std::string& directory) {
   }
 
   std::cout << "Verifying the files with the reader\n";
-  for (const Run& run : runs) held &= verify(directory, run.fileName, pointsOf(run, run.seconds));
+  for (const Run& run : runs) held &= verify(directory, run.fileName, pointsOf(run, run.seconds), &plots);
   // The snapshot holds what was written up to the second it was taken in.
   held &= verify(directory, std::string("snapshots/") + runs[snapshotRun].fileName,
                  pointsOf(runs[snapshotRun], snapshotSecond + 1));

@@ -43,7 +43,10 @@ std::vector<LONG> spectrumAt(Chromatogram& elution, int second) {
   return values;
 }
 
-bool verify(const std::string& directory, const std::string& name, std::size_t expectedRecords) {
+// Reads the file back and checks it against the format and the records that went in; draws its heat
+// map when `plots` is given.
+bool verify(const std::string& directory, const std::string& name, std::size_t expectedRecords,
+            std::vector<std::string>* plots = nullptr) {
   const std::string path = directory + name;
   const auto bytes = readBack(path);
   if (!bytes) return false;
@@ -53,13 +56,14 @@ bool verify(const std::string& directory, const std::string& name, std::size_t e
             << " index entries  " << std::setw(7) << bytes->size() << " bytes  "
             << (file.finished ? "finished, " : "not finished, ") << (file.verified() ? "verified" : "VIOLATIONS") << "\n";
   for (const std::string& violation : file.violations) std::cout << "    " << violation << "\n";
+  const bool drawn = !plots || drawPlot(directory, name, file, *plots);
   return file.verified() && file.finished && file.records.size() == expectedRecords &&
-         file.index.size() == expectedRecords;
+         file.index.size() == expectedRecords && drawn;
 }
 
 }  // namespace
 
-bool recordSpectraRun(const std::string& directory) {
+bool recordSpectraRun(const std::string& directory, std::vector<std::string>& plots) {
   std::cout << "\nRecording a spectra run (diode array, " << wavelengths << " wavelengths, one spectrum per second)\n";
   RwdHeaderParameters parameters{};
   copyText(parameters.text2492, u"DEMO");
@@ -107,7 +111,7 @@ bool recordSpectraRun(const std::string& directory) {
     std::cout << "  closing failed with status " << status << "\n";
     held = false;
   }
-  held &= verify(directory, "LC_DAD.DAT", spectrumCount);
+  held &= verify(directory, "LC_DAD.DAT", spectrumCount, &plots);
   // The snapshot is a finished file of the spectra written before it, index and all.
   held &= verify(directory, "snapshots/LC_DAD.DAT", snapshotAfter);
   return held;

@@ -16,7 +16,7 @@ constexpr const char* usage =
     "  or of a spectra file (type 131: its records and record index); --header or --points prints\n"
     "  only the header or the data; --verify prints the file's violations of the format instead and\n"
     "  exits with 1 when there is any. --format=svg draws the data: a signal against time, or the\n"
-    "  largest value of each spectrum.\n";
+    "  spectra against time as a heat map.\n";
 
 struct Options {
   Format format = Format::text;

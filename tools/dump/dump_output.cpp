@@ -1,7 +1,7 @@
 #include "dump_output.h"
 
 #include "dump_text.h"
-#include "svg_plot.h"
+#include "plots.h"
 
 namespace dsupdump {
 
@@ -45,13 +45,6 @@ void writeJson(std::ostream& out, Sections sections, const std::string& path, co
   out << "}\n";
 }
 
-// The signal against time, in seconds.
-void writeSvg(std::ostream& out, const std::string& path, const SignalFile& file) {
-  PlotSeries series{path + ", type " + std::to_string(file.fileType), "time (s)", "value", {}};
-  for (std::size_t i = 0; i < file.points.size(); ++i) series.points.emplace_back(file.timeOf(i) / 1000.0, file.points[i]);
-  writeSvgPlot(out, series);
-}
-
 }  // namespace
 
 void writeFile(std::ostream& out, Format format, Sections sections, const std::string& path, const SignalFile& file) {
@@ -59,7 +52,7 @@ void writeFile(std::ostream& out, Format format, Sections sections, const std::s
     case Format::text: return writeText(out, sections, path, file);
     case Format::csv: return writeCsv(out, sections, file);
     case Format::json: return writeJson(out, sections, path, file);
-    case Format::svg: return writeSvg(out, path, file);
+    case Format::svg: return writePlot(out, path, file);
   }
 }
 

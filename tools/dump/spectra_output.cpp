@@ -1,11 +1,10 @@
 // dsup-dump's output of spectra files: the header, every record with its descriptor and values, and
 // the record index of a finished file.
-#include <algorithm>
 #include <cstdio>
 
 #include "dump_output.h"
 #include "dump_text.h"
-#include "svg_plot.h"
+#include "plots.h"
 
 namespace dsupdump {
 
@@ -108,17 +107,6 @@ void writeJson(std::ostream& out, Sections sections, const std::string& path, co
   out << "}\n";
 }
 
-// The largest value of each spectrum against the record's number: where the spectra rise, the
-// detector saw something.
-void writeSvg(std::ostream& out, const std::string& path, const SpectraFile& file) {
-  PlotSeries series{path + ", type 131", "spectrum", "largest value", {}};
-  for (std::size_t i = 0; i < file.records.size(); ++i) {
-    const std::vector<std::int32_t>& values = file.records[i].values;
-    if (!values.empty()) series.points.emplace_back(static_cast<double>(i), *std::max_element(values.begin(), values.end()));
-  }
-  writeSvgPlot(out, series);
-}
-
 }  // namespace
 
 void writeFile(std::ostream& out, Format format, Sections sections, const std::string& path, const SpectraFile& file) {
@@ -126,7 +114,7 @@ void writeFile(std::ostream& out, Format format, Sections sections, const std::s
     case Format::text: return writeText(out, sections, path, file);
     case Format::csv: return writeCsv(out, sections, file);
     case Format::json: return writeJson(out, sections, path, file);
-    case Format::svg: return writeSvg(out, path, file);
+    case Format::svg: return writePlot(out, path, file);
   }
 }
 
