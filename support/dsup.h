@@ -708,9 +708,8 @@ DSUP_API BOOL DSUP_CALL DSupCheckDialogCombo(HWND dialog, INT field, UINT messag
 /* Drivers read text files line by line and parse each line against a grammar of their own,
  * compiled into a parse table (the tool dsup-grammar compiles grammar texts into tables). The
  * line readers keep no buffer, so the file position stands right behind the line just read. The
- * parser keeps nothing between calls but what is in the caller's ParseState; its number reading
- * uses one scratch buffer of the library, so DSupParseNext must not run on two threads at once,
- * even for different states. */
+ * parser keeps nothing but what is in the caller's ParseState (the table and the text are only
+ * read), so drivers may parse on several threads at once, each with a state of its own. */
 
 /* Reads one line of single-byte text from the file's position, one byte per read: stores up to
  * `capacity` characters of it with its line feed (carriage returns are dropped wherever they
