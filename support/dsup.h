@@ -6,8 +6,9 @@
  * behaviour for data entry and validation, to edit timetables, and to read and parse text files.
  *
  * Every function runs on the caller's thread and returns when its work is done; the library starts
- * no threads and keeps no locks. A raw data handle or a dialog must be used by one thread at a
- * time. Nothing is thrown across this interface: results are status numbers, handles or booleans.
+ * no threads. Calls on one raw data handle from several threads run one after the other, each
+ * whole; a dialog must be used by one thread at a time. Nothing is thrown across this interface:
+ * results are status numbers, handles or booleans.
  *
  * Texts are zero-terminated UTF-16 (WCHAR) unless a function says it takes single-byte text.
  * Integer types have their Windows widths on every host (LONG and BOOL 32 bits, WORD 16 bits).
@@ -273,7 +274,9 @@ DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) DSUP_NOEXCEPT;
  * global memory that the creation function returns and that the driver owns until it passes it to
  * DSupRwdCloseRawdataFile or DSupRwdDeleteRawdataFile. Every function locks the handle for the
  * length of the call and unlocks it before returning. A handle of 0, a freed handle or a handle
- * of something else makes a function return its lock-failure status; it is never touched.
+ * of something else makes a function return its lock-failure status; it is never touched. Calls
+ * on one handle from several threads run one after the other, each whole, so the file stays well
+ * formed (a call after the handle was closed on another thread finds a freed handle).
  *
  * Signal files (types 108, 130, 179, 181) have a 6144-byte header, numbers big-endian; the data
  * section follows at 6144 and, except for type 179, ends with two zero bytes (the end mark).

@@ -2,6 +2,7 @@
 // the context whatever happens and leave the caller's handle variable at 0.
 #include <dsup.h>
 
+#include "rawdata/call_guard.h"
 #include "rawdata/file_context.h"
 #include "rawdata/file_layout.h"
 #include "rawdata/file_path.h"
@@ -39,6 +40,7 @@ LONG closeLockedContext(RwdFileContext& context) {
 }
 
 LONG closeHandle(HGLOBAL handle) {
+  const CallGuard guard(handle);
   LONG status;
   {
     ContextLock context(handle);

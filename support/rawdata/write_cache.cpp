@@ -3,6 +3,7 @@
 #include <dsup.h>
 
 #include "rawdata/calendar_clock.h"
+#include "rawdata/call_guard.h"
 #include "rawdata/difference_blocks.h"
 #include "rawdata/file_access.h"
 #include "rawdata/file_context.h"
@@ -92,6 +93,7 @@ void DSUP_CALL RwdInitCache(RwdFileContext* context) noexcept {
 }
 
 LONG DSUP_CALL DSupRwdWriteCache(HGLOBAL handle, WORD maximumAge) noexcept {
+  const dsup::CallGuard guard(handle);
   dsup::ContextLock context(handle);
   if (!context) return dsup::statusFlushLockFailed;
   return dsup::flushCache(*context, maximumAge);
