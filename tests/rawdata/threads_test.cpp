@@ -1,7 +1,8 @@
 // One signal file recorded from two threads through the same handle: one thread writes points,
 // the other writes points too and, between its batches, flushes, writes header fields and takes
 // snapshots. Every call on the handle runs whole before the next one, so the file verifies and each
-// call's points stand together, in the order of their thread.
+// call's points stand together, in the order of their thread. And spectra files of the same name
+// recorded on several threads at once into one side directory: each gets a side file of its own.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -76,6 +77,35 @@ TEST_F(RawFileThreads, TwoThreadsOnOneHandleKeepTheFileWellFormed) {
     expectWholeBatchesInOrder(file.points);
     EXPECT_EQ(file.text("barcode"), u"BARCODE-" + u16(std::to_string(batches - 1)));
   }
+}
+
+TEST_F(RawFileThreads, SpectraFilesOnSeveralThreadsKeepTheirSideFilesApart) {
+  constexpr int threads = 4, records = 250;  // the entries move to the side file at the 204th
+  std::vector<std::thread> recorders;
+  for (int t = 0; t < threads; ++t) {
+    const std::string directory = "run" + std::to_string(t);
+    std::filesystem::create_directory(temp.file(directory));
+    RwdHeaderParameters parameters = parametersFor(1);
+    put(parameters.directory, temp.path16() + u16(directory + "/"));
+    recorders.emplace_back([parameters, t]() mutable {
+      HGLOBAL handle = DSupRwdCreateSpectraFile(&parameters);
+      for (int n = 0; n < records; ++n) {
+        const RwdSpectrumDescriptor descriptor = descriptorFor(static_cast<std::size_t>(n));
+        const std::vector<LONG> values(5, t * 1000 + n);
+        EXPECT_EQ(DSupRwdWriteSpectrumRecord(&handle, &descriptor, values.data(), 5, TRUE), 0);
+      }
+      EXPECT_EQ(DSupRwdCloseRawdataFile(&handle), 0);
+    });
+  }
+  for (std::thread& recorder : recorders) recorder.join();
+  for (int t = 0; t < threads; ++t) {
+    const dsupreader::SpectraFile file = readSpectra("run" + std::to_string(t) + "/RUN1.DAT");
+    EXPECT_EQ(file.violations, std::vector<std::string>{});
+    ASSERT_EQ(file.index.size(), std::size_t{records});
+    for (int n = 0; n < records; ++n)
+      EXPECT_EQ(file.records[static_cast<std::size_t>(n)].values.front(), t * 1000 + n) << "record " << n << " of " << t;
+  }
+  for (const std::string& name : temp.listing()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
 }
 
 }  // namespace
