@@ -44,7 +44,7 @@ constexpr int killsPerType = 12;
 constexpr int longestDelayMicroseconds = 40000;
 
 // Offsets of the summary fields that each flush refreshes (signal files).
-constexpr std::size_t endTimeAt = 286, firstValueAt = 4110, firstValueMarkerAt = 4104;
+constexpr std::size_t endTimeAt = 286, firstValueAt = 4110;
 constexpr std::size_t largestAt[] = {290, 298, 4118}, smallestAt[] = {294, 302, 4114};
 
 bool hasEndMark(LONG fileType) { return fileType != 179; }
@@ -180,7 +180,6 @@ std::optional<dsupreader::SignalFile> readSettled(Bytes file, LONG fileType, con
     described = settle(firstValueAt, now.first, next.first) && described;
     described = settle(endTimeAt, now.endTime, next.endTime) && described;
     if (!described) return std::nullopt;
-    file[firstValueMarkerAt] = 1;
   }
   return dsupreader::readSignalFile(file);
 }
