@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <iostream>
 #include <set>
 
@@ -41,15 +42,17 @@ class FaultSweep : public RawFileTest {
  protected:
   // Each run calls `prepare` (not counted), then `act`, whose status must be 0 without a fault and
   // one of `failures` with one, then `finish(status)`, which cleans up and checks what the run left.
-  // The runs with a short write may also give 0: a write of one byte cannot be shortened.
-  static void sweep(const std::function<void()>& prepare, const std::function<LONG()>& act, const std::set<LONG>& failures,
-                    const std::function<void(LONG status)>& finish) {
+  // A run with a short write may also give 0 when the write could not be shortened (it was of one
+  // byte or none): then the files must be those of the run without a fault.
+  void sweep(const std::function<void()>& prepare, const std::function<LONG()>& act, const std::set<LONG>& failures,
+             const std::function<void(LONG status)>& finish) {
     const std::size_t blocks = sim::liveMemoryBlocks(), files = sim::openFileHandles();
     prepare();
     sim::resetCounters();
     const LONG status = act();
     EXPECT_EQ(status, 0);
     const std::uint64_t operations = sim::operationCount(), writes = sim::operationCount(sim::Operation::fileWrite);
+    const std::map<std::string, Bytes> withoutFault = filesNow();
     finish(status);
     tally.operations += operations;
     const auto faultedRun = [&](const std::string& fault, const std::function<void()>& inject, bool mayPass) {
@@ -60,6 +63,9 @@ class FaultSweep : public RawFileTest {
       const LONG faulted = act();
       EXPECT_EQ(sim::faultsFired(), 1u);
       EXPECT_TRUE(failures.count(faulted) || (mayPass && faulted == 0)) << faulted;
+      if (mayPass && faulted == 0) {
+        EXPECT_TRUE(filesNow() == withoutFault) << "a short write reported as success";
+      }
       finish(faulted);
       EXPECT_EQ(sim::liveMemoryBlocks(), blocks);
       EXPECT_EQ(sim::openFileHandles(), files);
@@ -71,6 +77,14 @@ class FaultSweep : public RawFileTest {
     for (std::uint64_t nth = 1; nth <= writes; ++nth)
       faultedRun("short write " + std::to_string(nth) + " of " + std::to_string(writes),
                  [nth] { sim::shortenWrite(nth, 1); }, true);
+  }
+
+  // Every file of the test's directory and below, by path, with its bytes.
+  std::map<std::string, Bytes> filesNow() const {
+    std::map<std::string, Bytes> found;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.path()))
+      if (entry.is_regular_file()) found[entry.path().string()] = readHostFile(entry.path().string());
+    return found;
   }
 
   static void TearDownTestSuite() {
