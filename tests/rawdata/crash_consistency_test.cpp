@@ -49,12 +49,6 @@ constexpr std::size_t largestAt[] = {290, 298, 4118}, smallestAt[] = {294, 302, 
 
 bool hasEndMark(LONG fileType) { return fileType != 179; }
 
-// What the child left: its reports in order, and the file.
-struct Remains {
-  std::vector<FlushReport> reports;
-  Bytes file;
-};
-
 class ChildRun {
  public:
   ChildRun(const std::string& directory, LONG fileType, std::uint64_t seed) {

@@ -20,8 +20,8 @@ inline DWORD rateCodeOf(LONG fileType) { return fileType == 108 ? 0 : (DWORD{1} 
 inline float intervalOf(LONG fileType) { return fileType == 108 ? 50.0f : 10.0f; }
 
 // The child closes its file after this many points or records, if it lives that long.
-inline constexpr std::uint64_t pointsPerRun = 1000000;
-inline constexpr std::uint64_t recordsPerRun = 20000;
+inline constexpr std::uint64_t pointsPerRun = 5000000;
+inline constexpr std::uint64_t recordsPerRun = 200000;
 
 // Written by the child to its standard output after creation (count 0) and after every flush that
 // it forced and that succeeded: `count` points or records are then in the file, which is
