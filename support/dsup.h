@@ -6,8 +6,9 @@
  * behaviour for data entry and validation, to edit timetables, and to read and parse text files.
  *
  * Every function runs on the caller's thread and returns when its work is done; the library starts
- * no threads and keeps no locks. A raw data handle or a dialog must be used by one thread at a
- * time. Nothing is thrown across this interface: results are status numbers, handles or booleans.
+ * no threads. Calls on one raw data handle from several threads run one after the other, each
+ * whole; a dialog must be used by one thread at a time. Nothing is thrown across this interface:
+ * results are status numbers, handles or booleans.
  *
  * Texts are zero-terminated UTF-16 (WCHAR) unless a function says it takes single-byte text.
  * Integer types have their Windows widths on every host (LONG and BOOL 32 bits, WORD 16 bits).
@@ -273,7 +274,9 @@ DSUP_API void DSUP_CALL DSupFlipDouble(double value, BYTE* bytes) DSUP_NOEXCEPT;
  * global memory that the creation function returns and that the driver owns until it passes it to
  * DSupRwdCloseRawdataFile or DSupRwdDeleteRawdataFile. Every function locks the handle for the
  * length of the call and unlocks it before returning. A handle of 0, a freed handle or a handle
- * of something else makes a function return its lock-failure status; it is never touched.
+ * of something else makes a function return its lock-failure status; it is never touched. Calls
+ * on one handle from several threads run one after the other, each whole, so the file stays well
+ * formed (a call after the handle was closed on another thread finds a freed handle).
  *
  * Signal files (types 108, 130, 179, 181) have a 6144-byte header, numbers big-endian; the data
  * section follows at 6144 and, except for type 179, ends with two zero bytes (the end mark).
@@ -894,9 +897,8 @@ DSUP_API BOOL DSUP_CDECL DSupDlgVaHelpLine(HWND dialog, HINSTANCE instance, LONG
 /* Drivers read text files line by line and parse each line against a grammar of their own,
  * compiled into a parse table (the tool dsup-grammar compiles grammar texts into tables). The
  * line readers keep no buffer, so the file position stands right behind the line just read. The
- * parser keeps nothing between calls but what is in the caller's ParseState; its number reading
- * uses one scratch buffer of the library, so DSupParseNext must not run on two threads at once,
- * even for different states. */
+ * parser keeps nothing but what is in the caller's ParseState (the table and the text are only
+ * read), so drivers may parse on several threads at once, each with a state of its own. */
 
 /* Reads one line of single-byte text from the file's position, one byte per read: stores up to
  * `capacity` characters of it with its line feed (carriage returns are dropped wherever they

@@ -68,6 +68,7 @@ typedef const CHAR* LPCSTR;
 typedef WCHAR* LPWSTR;
 typedef const WCHAR* LPCWSTR;
 typedef void* LPVOID;
+typedef void* PVOID;
 typedef const void* LPCVOID;
 typedef size_t SIZE_T;
 typedef intptr_t INT_PTR;
@@ -253,6 +254,21 @@ WINBASEAPI DWORD WINAPI GetTickCount(void);
 
 /* The calendar time, in 100-nanosecond intervals since 1601-01-01 UTC. */
 WINBASEAPI void WINAPI GetSystemTimeAsFileTime(LPFILETIME time);
+
+/* ---- Synchronisation ------------------------------------------------------------------------ */
+
+/* A slim reader/writer lock, here in exclusive mode only: SRWLOCK_INIT (or InitializeSRWLock)
+ * makes it free, AcquireSRWLockExclusive waits until the calling thread holds it, and
+ * ReleaseSRWLockExclusive frees it for one waiting thread. It is not recursive: a thread that holds
+ * it must not acquire it again. It needs no clean-up. */
+typedef struct _RTL_SRWLOCK {
+  PVOID Ptr;
+} SRWLOCK, *PSRWLOCK;
+#define SRWLOCK_INIT {0}
+
+WINBASEAPI void WINAPI InitializeSRWLock(PSRWLOCK lock);
+WINBASEAPI void WINAPI AcquireSRWLockExclusive(PSRWLOCK lock);
+WINBASEAPI void WINAPI ReleaseSRWLockExclusive(PSRWLOCK lock);
 
 /* ---- Modules and their string tables -------------------------------------------------------- */
 

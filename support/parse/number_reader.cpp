@@ -6,25 +6,40 @@
 
 namespace dsup {
 
-char numberScratch[parse_format::realFieldWidth + 1];
-
 namespace {
 
 // Decimal exponents are counted no further than this: beyond it every value is out of range.
 constexpr int exponentLimit = 100000;
 
-// Copies the field into the scratch buffer: up to and including a zero or a line feed, or
-// `width` characters, whichever comes first, and terminates the copy. Reading stops at the
-// text's zero, so nothing behind the text is looked at.
-void copyField(const char* text, int width) {
-  int copied = 0;
-  while (copied < width) {
-    const char c = text[copied];
-    numberScratch[copied++] = c;
-    if (c == '\0' || c == '\n') break;
+static_assert(parse_format::shortIntFieldWidth <= parse_format::realFieldWidth &&
+                  parse_format::longIntFieldWidth <= parse_format::realFieldWidth,
+              "every number field fits the copy of a REAL field");
+
+// The copy of the field being converted: the widest field (REAL) and its terminating zero.
+class FieldCopy {
+ public:
+  // Copies up to and including a zero or a line feed, or `width` characters, whichever comes
+  // first, and terminates the copy. Reading stops at the text's zero, so nothing behind the text
+  // is looked at.
+  FieldCopy(const char* text, int width) {
+    int copied = 0;
+    while (copied < width) {
+      const char c = text[copied];
+      characters_[copied++] = c;
+      if (c == '\0' || c == '\n') break;
+    }
+    characters_[copied] = '\0';
   }
-  numberScratch[copied] = '\0';
-}
+  FieldCopy(const FieldCopy&) = delete;
+  FieldCopy& operator=(const FieldCopy&) = delete;
+
+  const char* begin() const { return characters_; }
+  // Characters of the copy up to `end`, which points into it.
+  int consumedUpTo(const char* end) const { return static_cast<int>(end - characters_); }
+
+ private:
+  char characters_[parse_format::realFieldWidth + 1];
+};
 
 // White space as the C locale knows it: blank, tab, line feed, vertical tab, form feed, carriage
 // return.
@@ -43,13 +58,11 @@ bool takeSign(const char*& at) {
   return *at++ == '-';
 }
 
-int consumedUpTo(const char* end) { return static_cast<int>(end - numberScratch); }
-
 }  // namespace
 
 NumberRead<LONG> readInteger(const char* text, int fieldWidth) {
-  copyField(text, fieldWidth);
-  const char* at = skipSpace(numberScratch);
+  const FieldCopy field(text, fieldWidth);
+  const char* at = skipSpace(field.begin());
   const bool negative = takeSign(at);
   const char* digits = at;
   // One beyond the largest magnitude is enough to know the value saturates either way.
@@ -61,13 +74,13 @@ NumberRead<LONG> readInteger(const char* text, int fieldWidth) {
   }
   if (at == digits) return {0, 0};
   const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<LONG>::max()) return {std::numeric_limits<LONG>::max(), consumedUpTo(at)};
-  return {static_cast<LONG>(value), consumedUpTo(at)};
+  if (value > std::numeric_limits<LONG>::max()) return {std::numeric_limits<LONG>::max(), field.consumedUpTo(at)};
+  return {static_cast<LONG>(value), field.consumedUpTo(at)};
 }
 
 NumberRead<double> readReal(const char* text) {
-  copyField(text, parse_format::realFieldWidth);
-  const char* at = skipSpace(numberScratch);
+  const FieldCopy field(text, parse_format::realFieldWidth);
+  const char* at = skipSpace(field.begin());
   const bool negative = takeSign(at);
   const char* mantissa = at;
 
@@ -106,7 +119,7 @@ NumberRead<double> readReal(const char* text) {
   const auto conversion = std::from_chars(mantissa, end, value, std::chars_format::general);
   if (conversion.ec == std::errc::result_out_of_range)
     value = order + exponent > 0 ? std::numeric_limits<double>::max() : 0.0;
-  return {negative ? -value : value, consumedUpTo(end)};
+  return {negative ? -value : value, field.consumedUpTo(end)};
 }
 
 }  // namespace dsup

@@ -1,11 +1,8 @@
 // Number reading for SHORT_INT, LONG_INT and REAL: a field of at most a fixed number of characters
-// is copied from the cursor into the library's one scratch buffer and converted there. Conversion
-// passes over leading white space of every kind (blanks, tabs, line ends) and then reads the decimal
-// syntax only: a sign and digits for integers, and for reals also a decimal point and an exponent.
-// It never depends on the process's locale.
-//
-// The scratch buffer is shared by all parser states, so number reading must not run on two threads
-// at once.
+// is copied from the cursor into a buffer of the call and converted there. Conversion passes over
+// leading white space of every kind (blanks, tabs, line ends) and then reads the decimal syntax
+// only: a sign and digits for integers, and for reals also a decimal point and an exponent. It
+// never depends on the process's locale, keeps no state and may run on any number of threads.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +10,6 @@
 #include "parse/table_format.h"
 
 namespace dsup {
-
-// The copy of the field being converted: the widest field (REAL) and its terminating zero.
-extern char numberScratch[parse_format::realFieldWidth + 1];
 
 template <class Value>
 struct NumberRead {
@@ -25,7 +19,7 @@ struct NumberRead {
 
 // A decimal integer from at most `fieldWidth` characters at `text`. Values beyond the signed
 // 32-bit range become its nearest limit. REQUIRES: text is zero-terminated; fieldWidth is at most
-// the scratch buffer's width.
+// the width of a REAL field.
 NumberRead<LONG> readInteger(const char* text, int fieldWidth);
 
 // A decimal floating-point number from at most 20 characters at `text`. The result is always

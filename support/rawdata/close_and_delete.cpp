@@ -2,6 +2,7 @@
 // the context whatever happens and leave the caller's handle variable at 0.
 #include <dsup.h>
 
+#include "rawdata/call_guard.h"
 #include "rawdata/file_context.h"
 #include "rawdata/file_layout.h"
 #include "rawdata/file_path.h"
@@ -28,9 +29,13 @@ LONG finishSpectraFile(RwdFileContext& context, LONG flushStatus) {
 
 // The last flush and the finishing step of the file's family, then the file is closed. A failed
 // last flush is reported even when the file closes well (points were lost), and a file that does
-// not close cleanly is reported as a failed write: its last bytes may not be on disk.
+// not close cleanly is reported as a failed write: its last bytes may not be on disk. A header
+// refresh that failed part-way may have left fields that describe the cached points, which are
+// lost now: the header is refreshed once more to describe the points in the file.
 LONG closeLockedContext(RwdFileContext& context) {
   LONG status = flushCache(context, forcedFlushAge);
+  if (status != statusOk && isSignalFileType(context.fileType) && context.cachePointCount != 0)
+    forgetCachedPoints(context);
   if (context.fileType == fileTypeSpectra) status = finishSpectraFile(context, status);
   if (context.indexMemory) GlobalFree(context.indexMemory);
   const bool closed = CloseHandle(context.fileHandle) != FALSE;
@@ -39,6 +44,7 @@ LONG closeLockedContext(RwdFileContext& context) {
 }
 
 LONG closeHandle(HGLOBAL handle) {
+  const CallGuard guard(handle);
   LONG status;
   {
     ContextLock context(handle);

@@ -3,6 +3,7 @@
 #include <dsup.h>
 
 #include "rawdata/byte_order.h"
+#include "rawdata/call_guard.h"
 #include "rawdata/file_access.h"
 #include "rawdata/file_context.h"
 #include "rawdata/file_layout.h"
@@ -23,6 +24,7 @@ LONG writeTextField(HANDLE file, TextField field, LPCWSTR text) {
 
 template <class Write>
 LONG withLockedContext(HGLOBAL handle, Write write) {
+  const CallGuard guard(handle);
   ContextLock context(handle);
   if (!context) return statusLockFailed;
   return write(*context);

@@ -13,6 +13,15 @@ static_assert(sideFilesInUseLimit < decimalBase * decimalBase, "every suffix fit
 
 // An empty slot is free.
 WCHAR claimedPaths[sideFilesInUseLimit][sideFilePathUnits];
+SRWLOCK claimedPathsLock = SRWLOCK_INIT;
+
+class RegistryLock {
+ public:
+  RegistryLock() { AcquireSRWLockExclusive(&claimedPathsLock); }
+  ~RegistryLock() { ReleaseSRWLockExclusive(&claimedPathsLock); }
+  RegistryLock(const RegistryLock&) = delete;
+  RegistryLock& operator=(const RegistryLock&) = delete;
+};
 
 WCHAR folded(WCHAR unit) {
   if (unit >= TEXT('a') && unit <= TEXT('z')) return static_cast<WCHAR>(unit - TEXT('a') + TEXT('A'));
@@ -51,6 +60,7 @@ bool composePath(const WCHAR* stem, std::size_t stemLength, unsigned suffix, WCH
 }  // namespace
 
 bool claimSideFilePath(const WCHAR* stem, std::size_t stemLength, WCHAR (&path)[sideFilePathUnits]) {
+  const RegistryLock lock;
   for (WCHAR* slot : claimedPaths) {
     if (slot[0] != 0) continue;
     // With a slot free, fewer paths than suffixes are in use: one of the names is free.
@@ -65,6 +75,7 @@ bool claimSideFilePath(const WCHAR* stem, std::size_t stemLength, WCHAR (&path)[
 }
 
 void releaseSideFilePath(const WCHAR* path) {
+  const RegistryLock lock;
   for (WCHAR* slot : claimedPaths)
     if (slot[0] != 0 && samePath(slot, path)) {
       slot[0] = 0;

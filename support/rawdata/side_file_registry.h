@@ -5,7 +5,8 @@
 // suffix (RUN1~1.tmp, then RUN1~2.tmp, ...). Paths are compared without regard to the case of
 // ASCII letters and to the kind of path separator, as the file system compares names.
 //
-// Module-wide state without a guard: like every raw data handle, it is used on one thread at a time.
+// Module-wide state: spectra files recorded on several threads at once claim and release their side
+// files under one lock of the registry's own.
 #pragma once
 
 #include <windows.h>

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "rawdata/call_guard.h"
 #include "rawdata/file_context.h"
 #include "rawdata/file_layout.h"
 #include "rawdata/point_runs.h"
@@ -61,6 +62,7 @@ LONG encodePoints(RwdFileContext& context, const void* values, LONG count) {
 }  // namespace dsup
 
 extern "C" LONG DSUP_CALL DSupRwdWriteRawdata(HGLOBAL handle, const void* values, LONG count) noexcept {
+  const dsup::CallGuard guard(handle);
   dsup::ContextLock context(handle);
   if (!context) return dsup::statusDataLockFailed;
   if (const LONG status = dsup::encodePoints(*context, values, count)) return status;

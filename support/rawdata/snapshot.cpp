@@ -3,6 +3,7 @@
 // index; the data file itself keeps its end mark.
 #include <dsup.h>
 
+#include "rawdata/call_guard.h"
 #include "rawdata/file_context.h"
 #include "rawdata/file_layout.h"
 #include "rawdata/file_path.h"
@@ -50,6 +51,7 @@ LONG snapshot(RwdFileContext& context, LPCWSTR directory) {
 
 extern "C" LONG DSUP_CALL DSupRwdRawdataSnapshot(HGLOBAL handle, LPCWSTR directory) noexcept {
   if (!handle) return dsup::statusCopyCreateFailed;
+  const dsup::CallGuard guard(handle);
   dsup::ContextLock context(handle);
   if (!context) return dsup::statusLockFailed;
   return dsup::snapshot(*context, directory);

@@ -5,6 +5,7 @@
 #include <dsup.h>
 
 #include "rawdata/byte_order.h"
+#include "rawdata/call_guard.h"
 #include "rawdata/file_context.h"
 #include "rawdata/file_layout.h"
 #include "rawdata/spectrum_format.h"
@@ -153,5 +154,7 @@ LONG writeRecord(HGLOBAL& handle, const RwdSpectrumDescriptor* descriptor, const
 extern "C" LONG DSUP_CALL DSupRwdWriteSpectrumRecord(HGLOBAL* handle, const RwdSpectrumDescriptor* descriptor,
                                                      const LONG* values, LONG count, BOOL differences) noexcept {
   if (!handle) return dsup::statusRecordLockFailed;
+  // The guard of the handle the call starts with, held also while the block is resized.
+  const dsup::CallGuard guard(*handle);
   return dsup::writeRecord(*handle, descriptor, values, count, differences != FALSE);
 }

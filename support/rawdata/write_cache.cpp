@@ -3,6 +3,7 @@
 #include <dsup.h>
 
 #include "rawdata/calendar_clock.h"
+#include "rawdata/call_guard.h"
 #include "rawdata/difference_blocks.h"
 #include "rawdata/file_access.h"
 #include "rawdata/file_context.h"
@@ -27,20 +28,22 @@ bool timeHasCome(const RwdFileContext& context, LONGLONG now, WORD maximumAge) {
 
 // A signal file's append that did not reach the disk completely: the file is cut back to its
 // length before the append (with its end mark), so it stays well formed, and the points of the lost
-// bytes are forgotten: the next point is encoded against the last value the file holds, and the
-// header is refreshed again to describe the points that are in the file.
+// bytes are forgotten: the next point is encoded against the last value the file holds.
 void forgetLostPoints(RwdFileContext& context, DWORD lengthBefore) {
-  HANDLE file = context.fileHandle;
-  cutBackTo(file, lengthBefore, hasEndMark(context.fileType));
+  cutBackTo(context.fileHandle, lengthBefore, hasEndMark(context.fileType));
   context.previousValue = context.previousValueInFile;
+  forgetCachedPoints(context);
+}
+
+}  // namespace
+
+void forgetCachedPoints(RwdFileContext& context) {
   context.pointCount -= context.cachePointCount;
   if (context.pointCount == 0)
     resetPointStatistics(context);
   else
-    RwdUpdateHeader(file, &context);
+    RwdUpdateHeader(context.fileHandle, &context);
 }
-
-}  // namespace
 
 LONG flushCache(RwdFileContext& context, WORD maximumAge) {
   if (!holdsData(context)) return statusOk;
@@ -92,6 +95,7 @@ void DSUP_CALL RwdInitCache(RwdFileContext* context) noexcept {
 }
 
 LONG DSUP_CALL DSupRwdWriteCache(HGLOBAL handle, WORD maximumAge) noexcept {
+  const dsup::CallGuard guard(handle);
   dsup::ContextLock context(handle);
   if (!context) return dsup::statusFlushLockFailed;
   return dsup::flushCache(*context, maximumAge);

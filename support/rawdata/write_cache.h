@@ -16,4 +16,9 @@ inline constexpr WORD forcedFlushAge = 0;
 // The flush of DSupRwdWriteCache on a locked context.
 LONG flushCache(RwdFileContext& context, WORD maximumAge);
 
+// The points in the cache will not reach the file: they are forgotten, and the header is refreshed
+// to describe the points that are in the file (its extremes may still count the forgotten ones,
+// which the points in the file lie within all the same). The cache itself is left as it is.
+void forgetCachedPoints(RwdFileContext& context);
+
 }  // namespace dsup

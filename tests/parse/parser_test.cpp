@@ -1,12 +1,15 @@
 // The token parser over the documented tables and small grammars: results and values, blanks
 // against tabs, numbers (the decimal syntax only, the field widths, saturation), text copies, the
-// test rule with armed jumps, fields, keywords and character sets, and the cursor's limits.
+// test rule with armed jumps, fields, keywords and character sets, the cursor's limits, and
+// parsing on several threads at once.
 #include <dsup.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <limits>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "parse_test_support.h"
 
@@ -213,6 +216,34 @@ TEST(ParseState, ReinitialisingResetsThePositionAndKeepsTheValues) {
   EXPECT_EQ(copyOf(run.state.tag), 9);
   EXPECT_EQ(copyOf(run.state.resultCode), 4);
   EXPECT_EQ(copyOf(run.state.realValue), 2.5);
+}
+
+// Drivers parse on threads of their own: every state's numbers are its own, however the threads
+// interleave their number reading.
+TEST(ParseState, ThreadsParsingAtOnceEachReadTheirOwnValues) {
+  const auto table = compileOrFail(
+      "entry 1 line\nline:\n keyword \"R\" +equals +real\n keyword \"L\" +equals\n long_int\n"
+      " keyword \"S\" +equals +short_int\n yield 1\n end\n");
+  constexpr int threads = 8, lines = 4000;
+  std::vector<int> wrong(threads);
+  std::vector<std::thread> parsers;
+  for (int t = 0; t < threads; ++t) {
+    parsers.emplace_back([&table, &wrong, t] {
+      for (int i = 0; i < lines; ++i) {
+        const int n = t * lines + i;
+        const double real = n * 1000.0 + 0.25;
+        const std::string text = "R=" + std::to_string(real) + " L=" + std::to_string(-7000000 * t - i) + " S=" +
+                                 std::to_string(n % 30000) + "\n";
+        ParseState state{};
+        DSupParseInit(reinterpret_cast<const ParseTable*>(table.data()), 1, text.c_str(), &state);
+        const bool right = DSupParseNext(&state) == DSUP_PARSE_YIELDED && copyOf(state.realValue) == real &&
+                           copyOf(state.longValue) == -7000000 * t - i && copyOf(state.shortValue) == n % 30000;
+        wrong[static_cast<std::size_t>(t)] += right ? 0 : 1;
+      }
+    });
+  }
+  for (std::thread& parser : parsers) parser.join();
+  EXPECT_EQ(wrong, std::vector<int>(threads, 0)) << "parses with a value that is not their own, by thread";
 }
 
 }  // namespace
