@@ -23,10 +23,20 @@ void loadLanes(Vector& lanes, const Number* at) {
   std::memcpy(&lanes, at, sizeof lanes);
 }
 
+// The lanes in the order given, as GCC (which builds the library) and clang (which builds the
+// fuzzers) each spell it.
+#if defined(__clang__)
+#define DSUP_SHUFFLE_LANES(lanes, a, b, c, d) __builtin_shufflevector(lanes, lanes, a, b, c, d)
+#else
+#define DSUP_SHUFFLE_LANES(lanes, a, b, c, d) __builtin_shuffle(lanes, Lanes{a, b, c, d})
+#endif
+
 // Whether a comparison holds in any lane: the lanes folded onto the first, in two steps.
 inline bool anyLane(const Lanes& mask) {
-  const Lanes halves = mask | __builtin_shuffle(mask, Lanes{2, 3, 0, 1});
-  return (halves | __builtin_shuffle(halves, Lanes{1, 0, 3, 2}))[0] != 0;
+  const Lanes halves = mask | DSUP_SHUFFLE_LANES(mask, 2, 3, 0, 1);
+  return (halves | DSUP_SHUFFLE_LANES(halves, 1, 0, 3, 2))[0] != 0;
 }
+
+#undef DSUP_SHUFFLE_LANES
 
 }  // namespace dsup
