@@ -1,6 +1,7 @@
 # Compares the functions that LIBRARY exports with the names listed in the EXPORTS (.def) file:
 # the dynamic symbols of a shared library (nm), or the export table of a DLL (objdump). Ordinals
-# (@n) in the list are not compared.
+# (@n) in the list are not compared. With HEADER, the list must also name exactly the functions
+# that the header declares for export (DSUP_API), so that neither can lose a function unseen.
 set(exported "")
 if(LIBRARY MATCHES "[.]dll$")
   # The name table follows the line "[Ordinal/Name Pointer] Table" and ends at an empty line.
@@ -48,6 +49,23 @@ if(NOT exported STREQUAL listed)
   set(missing ${listed})
   list(REMOVE_ITEM missing ${exported})
   message(FATAL_ERROR "exports differ from the list\n  not listed: ${extra}\n  not exported: ${missing}")
+endif()
+if(HEADER)
+  file(READ ${HEADER} header)
+  string(REGEX MATCHALL "DSUP_API[^;(]*DSUP_(CALL|CDECL)[ \t\n]+[A-Za-z_][A-Za-z0-9_]*[ \t\n]*\\(" declarations "${header}")
+  set(declared "")
+  foreach(declaration IN LISTS declarations)
+    string(REGEX REPLACE "^.*DSUP_(CALL|CDECL)[ \t\n]+([A-Za-z_][A-Za-z0-9_]*)[ \t\n]*\\($" "\\2" name "${declaration}")
+    list(APPEND declared ${name})
+  endforeach()
+  list(SORT declared)
+  if(NOT declared STREQUAL listed)
+    set(extra ${declared})
+    list(REMOVE_ITEM extra ${listed})
+    set(missing ${listed})
+    list(REMOVE_ITEM missing ${declared})
+    message(FATAL_ERROR "the header and the list differ\n  not listed: ${extra}\n  not declared: ${missing}")
+  endif()
 endif()
 list(LENGTH listed count)
 message(STATUS "${count} exports, as listed")
