@@ -346,11 +346,12 @@ DSUP_API void DSUP_CALL RwdInitCache(RwdFileContext* context) DSUP_NOEXCEPT;
 
 /* Reads the big-endian 32-bit value at `offset` from the start of the file. Returns the value and
  * sets *failed (when not null) to 0; when the read fails or fewer than 4 bytes were read, returns
- * 0 and sets *failed to 1. Moves the file pointer. */
+ * 0 and sets *failed to 1, as for a negative offset (nothing is read). Moves the file pointer. */
 DSUP_API LONG DSUP_CALL RwdReadLongFromFile(HANDLE file, LONG offset, LONG* failed) DSUP_NOEXCEPT;
 
 /* Writes `value` big-endian at `offset` from the start of the file (a FLOAT through its bits).
- * Returns 0 when all 4 bytes were written, 4 otherwise. Moves the file pointer. */
+ * Returns 0 when all 4 bytes were written, 4 otherwise (a negative offset writes nothing). Moves the
+ * file pointer. */
 DSUP_API LONG DSUP_CALL RwdWriteLongToFile(HANDLE file, LONG offset, LONG value) DSUP_NOEXCEPT;
 
 /* Flushes the cache a last time and closes the file; frees the context and sets *handle to 0 in

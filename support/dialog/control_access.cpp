@@ -75,8 +75,12 @@ extern "C" DSUP_API void DSUP_CALL DSupEnableDlgItem(HWND dialog, INT id, BOOL e
 }
 
 extern "C" DSUP_API void DSUP_CALL DSupEnableDlgItems(HWND dialog, INT firstId, INT lastId, BOOL enable) noexcept {
-  for (INT id = firstId; id <= lastId; ++id) {
-    DSupEnableDlgItem(dialog, id, enable);
-    if (id == lastId) break;  // lastId may be the largest INT
+  // The dialog's controls are visited, not every id of the range: a range as wide as the ids
+  // themselves then takes no longer than the controls there are. Each id goes through
+  // DSupEnableDlgItem, so the control it reaches is the one GetDlgItem finds, as for one id.
+  if (firstId > lastId) return;
+  for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    const INT id = GetDlgCtrlID(control);
+    if (id >= firstId && id <= lastId) DSupEnableDlgItem(dialog, id, enable);
   }
 }

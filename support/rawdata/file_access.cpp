@@ -46,6 +46,9 @@ DWORD RwdFileBlockCount(HANDLE file) {
 extern "C" {
 
 LONG DSUP_CALL RwdWriteLongToFile(HANDLE file, LONG offset, LONG value) noexcept {
+  // A position before the file's start cannot be set: the write would land wherever the last
+  // access left the file pointer, inside a header field or the data.
+  if (offset < 0) return dsup::statusWriteFailed;
   BYTE image[dsup::longSize];
   dsup::storeBigEndian32(image, static_cast<DWORD>(value));
   return dsup::writeAt(file, static_cast<DWORD>(offset), image, dsup::longSize) ? dsup::statusOk
@@ -53,6 +56,11 @@ LONG DSUP_CALL RwdWriteLongToFile(HANDLE file, LONG offset, LONG value) noexcept
 }
 
 LONG DSUP_CALL RwdReadLongFromFile(HANDLE file, LONG offset, LONG* failed) noexcept {
+  // As for the write: the value would be read from wherever the last access left the pointer.
+  if (offset < 0) {
+    if (failed) *failed = 1;
+    return 0;
+  }
   SetFilePointer(file, offset, nullptr, FILE_BEGIN);
   BYTE image[dsup::longSize] = {};
   DWORD read = 0;
