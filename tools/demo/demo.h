@@ -23,16 +23,29 @@ bool recordSignalRuns(const std::string& directory, std::vector<std::string>& pl
 // map beside it; the plot's name is added to `plots`.
 bool recordSpectraRun(const std::string& directory, std::vector<std::string>& plots);
 
+// One step of the oven program: from this time on the oven holds (or heads for) this temperature.
+struct ProgramStep {
+  double time = 0.0;         // minutes
+  double temperature = 0.0;  // degrees C
+  bool operator==(const ProgramStep&) const = default;
+};
+
 // The values of a method, as the method dialog edits them and the method file stores them.
 struct Method {
   std::u16string name;
-  double flow = 0.0;         // ml/min
-  double ovenTemperature = 0.0;  // degrees C
-  double stopTime = 0.0;     // minutes
-  long wavelength = 0;       // nm
+  double flow = 0.0;             // ml/min
+  double ovenTemperature = 0.0;  // degrees C at the start
+  long injections = 0;           // per vial
+  double stopTime = 0.0;         // minutes, when the stop time is not "Off"
+  bool stopTimeOff = false;      // the run ends with the oven program
+  long wavelength = 0;           // nm
+  std::vector<ProgramStep> program;
+  bool operator==(const Method&) const = default;
 };
 
-// Runs the driver's method dialog with a scripted user who makes one mistake on the way.
+// Runs the driver's method dialog, a standard dialog of the library, with a scripted user who
+// mistypes entries, reads the messages and corrects them, and edits the oven program. Prints what
+// the user did and saw and what the driver received; true when all of it was as expected.
 bool editMethodInDialog(Method& method);
 
 // Writes the method to a text file in `directory`, reads it back line by line, parses each line

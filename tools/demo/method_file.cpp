@@ -13,7 +13,17 @@ namespace demo {
 
 namespace {
 
-enum Setting : WORD { nameSetting = 1, flowSetting, ovenSetting, stopSetting, wavelengthSetting };
+enum Setting : WORD {
+  nameSetting = 1,
+  flowSetting,
+  ovenSetting,
+  stopSetting,
+  wavelengthSetting,
+  injectionsSetting,
+  stepTimeSetting,
+  stepTemperatureSetting,
+  stopOffSetting,
+};
 
 void writeMethodFile(const std::string& path, const Method& method) {
   std::ofstream out(path, std::ios::binary);
@@ -21,8 +31,13 @@ void writeMethodFile(const std::string& path, const Method& method) {
       << "NAME = \"" << narrow(method.name) << "\"\r\n"
       << "FLOW = " << method.flow << "\r\n"
       << "Oven = " << method.ovenTemperature << "\r\n"
-      << "StopTime = " << method.stopTime << "\r\n"
-      << "wavelength = " << method.wavelength << "\r\n";
+      << "Injections = " << method.injections << "\r\n";
+  if (method.stopTimeOff)
+    out << "StopTime = Off\r\n";
+  else
+    out << "StopTime = " << method.stopTime << "\r\n";
+  out << "wavelength = " << method.wavelength << "\r\n";
+  for (const ProgramStep& step : method.program) out << "Step = " << step.time << ", " << step.temperature << "\r\n";
 }
 
 // Parses one line into the method; comment lines and lines of no setting are passed over.
@@ -43,6 +58,12 @@ bool parseLine(const char* line, Method& method) {
       case ovenSetting: method.ovenTemperature = state.realValue; break;
       case stopSetting: method.stopTime = state.realValue; break;
       case wavelengthSetting: method.wavelength = state.longValue; break;
+      case injectionsSetting: method.injections = state.longValue; break;
+      case stepTimeSetting: method.program.push_back({state.realValue, 0.0}); break;
+      case stepTemperatureSetting:
+        if (!method.program.empty()) method.program.back().temperature = state.realValue;
+        break;
+      case stopOffSetting: method.stopTimeOff = true; break;
     }
   }
 }
@@ -72,11 +93,15 @@ bool roundTripMethodFile(const std::string& directory, const Method& method) {
   CloseHandle(file);
 
   std::cout << "  " << lines << " lines: " << narrow(parsed.name) << ", flow " << parsed.flow << " ml/min, oven "
-            << parsed.ovenTemperature << " C, stop time " << parsed.stopTime << " min, " << parsed.wavelength
-            << " nm\n";
-  const bool same = parsed.name == method.name && parsed.flow == method.flow &&
-                    parsed.ovenTemperature == method.ovenTemperature && parsed.stopTime == method.stopTime &&
-                    parsed.wavelength == method.wavelength;
+            << parsed.ovenTemperature << " C, " << parsed.injections << " injections, stop time ";
+  if (parsed.stopTimeOff)
+    std::cout << "Off";
+  else
+    std::cout << parsed.stopTime << " min";
+  std::cout << ", " << parsed.wavelength << " nm, " << parsed.program.size() << " program steps\n";
+  // An "Off" stop time keeps no number in the file.
+  if (parsed.stopTimeOff) parsed.stopTime = method.stopTime;
+  const bool same = parsed == method;
   std::cout << (same ? "  the same values came back\n" : "  the values differ from the dialog's\n");
   return held && same;
 }
