@@ -100,7 +100,7 @@ class BadArguments : public PlatformTest, public ::testing::WithParamInterface<R
   HGLOBAL spectraFile() {
     RwdHeaderParameters parameters{};
     std::ranges::copy(temp.path16(), parameters.directory);
-    std::ranges::copy(std::u16string(u"SPEC.DAT"), parameters.fileName);
+    std::ranges::copy(std::u16string(u"SPECTRA.DAT"), parameters.fileName);
     std::ranges::copy(temp.path16(), parameters.sideFileDirectory);
     HGLOBAL handle = DSupRwdCreateSpectraFile(&parameters);
     EXPECT_NE(handle, nullptr);
@@ -198,7 +198,7 @@ void createRefusals(BadArguments& t, decltype(&DSupRwdCreateRawdataFile) create)
 void spectraRefusals(BadArguments& t) {
   RwdHeaderParameters parameters{};
   std::ranges::copy(t.temp.path16(), parameters.directory);
-  std::ranges::copy(std::u16string(u"SPEC.DAT"), parameters.fileName);
+  std::ranges::copy(std::u16string(u"SPECTRA.DAT"), parameters.fileName);
   t.unchanged([&] {
     EXPECT_EQ(DSupRwdCreateSpectraFile(nullptr), nullptr);
     // Texts that fill their arrays without a terminator.
